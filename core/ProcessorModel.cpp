@@ -1,0 +1,135 @@
+#include "ProcessorModel.h"
+
+#include "SafeMath.h"
+
+#include <cmath>
+
+namespace gatevox
+{
+
+ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText) : sineTable (SineTable::shared())
+{
+    for (int s = 0; s < numSlotRecords; ++s)
+    {
+        slotSettings.push_back (std::make_unique<SlotSettings>());
+        kernelParamStores.push_back (std::make_unique<KernelParamStore>());
+        envelopeSettings.push_back (std::make_unique<EnvelopeSettings>());
+        envelopeSettings.back()->switches.waitingWrite (EnvelopeSettings::envelopeOn, 0.0f);
+    }
+
+    reset();
+
+    for (int k = 1; k <= numUserWaves; ++k)
+        userWaves.append (parseUserWave (userWaveText (k)));
+
+    initialised.fetch_add (1);
+}
+
+void ProcessorModel::reset() noexcept
+{
+    if (initialised.load() < 1)
+    {
+        sequencer.ints.skippingWrite (SequencerState::selectedEffect, 0);
+        transport.sampleRateFloat = 48000.0f;
+        transport.sampleRateInt = 48000;
+        transport.halfSampleRate = 24000.0f;
+    }
+
+    render.clearLayerOutputs();
+    render.lastSlotPerLayer = {};
+
+    steps.fill (emptyStep);
+    stepMirror.fill (emptyStep);
+    for (int layer = 0; layer < numLayers; ++layer)
+    {
+        render.layerGain[static_cast<std::size_t> (layer)] = 1.0f;
+        render.gainIncrement[static_cast<std::size_t> (layer)] = 0.0f;
+    }
+
+    if (std::isnan (transport.tempo.get()))
+        transport.tempo = 120.0f;
+
+    render.clearInputAndOutput();
+
+    for (int s = 0; s < numSlotRecords; ++s)
+    {
+        kernelParams (s).reset();
+        slot (s).reset (transport.tempo);
+    }
+
+    std::uint32_t processed = render.slotsProcessed;
+    for (int s = 0; s < numSlots; ++s)
+    {
+        envelope (s).reset();
+        processed &= ~(1u << s);
+    }
+    render.slotsProcessed = processed;
+
+    transport.anchorPpq = 0.0;
+    transport.previousStep = 0;
+
+    auto& ints = sequencer.ints;
+    ints.skippingWrite (SequencerState::selectedEffect, 0);
+    ints.skippingWrite (SequencerState::layer, 0);
+    ints.skippingWrite (SequencerState::pattern, 0);
+    ints.skippingWrite (SequencerState::patternCount, 0);
+    ints.skippingWrite (SequencerState::patternSpeed, 1);
+    ints.skippingWrite (SequencerState::playPattern, 0);
+    transport.stepLengthBeats = 1.0f;
+    transport.stepsPerBeat = 1.0;
+
+    auto& floats = sequencer.floats;
+    floats.skippingWrite (SequencerState::effectGainActual, std::pow (10.0f, 0.15f));
+    floats.skippingWrite (SequencerState::effectGain, 0.5625f);
+    floats.skippingWrite (SequencerState::effectMix, 1.0f);
+}
+
+void ProcessorModel::applySampleRate (double sampleRate) noexcept
+{
+    transport.hostSampleRate = sampleRate;
+
+    // Internal timing uses 48 kHz for any rate outside 1 Hz to 192 kHz, NaN
+    // included, so that no step length or modulo ever divides by zero.
+    const auto rateFloat = static_cast<float> (sampleRate);
+    auto rateInt = truncToInt (rateFloat);
+    if (! (rateFloat >= 0.0f && rateFloat <= 192000.0f) || rateInt < 1)
+        rateInt = 48000;
+
+    transport.sampleRateInt = rateInt;
+    transport.sampleRateFloat = static_cast<float> (rateInt);
+    transport.halfSampleRate = static_cast<float> (rateInt) * 0.5f;
+}
+
+void ProcessorModel::prepareToPlay (double sampleRate) noexcept
+{
+    if (initialised.load() < 1)
+    {
+        render.lastSlotPerLayer = {};
+        reset();
+        initialised.fetch_add (1);
+    }
+
+    render.clearInputAndOutput();
+    render.lastOutput = {};
+    render.clearLayerOutputs();
+    render.inputLevel = {};
+
+    applySampleRate (sampleRate);
+
+    render.crossfadeLength = RenderFields::defaultCrossfadeLength;
+    render.transitionFlag = 0;
+    for (int layer = 0; layer < numLayers; ++layer)
+    {
+        render.gainIncrement[static_cast<std::size_t> (layer)] = 0.0f;
+        render.layerGain[static_cast<std::size_t> (layer)] = 1.0f;
+    }
+
+    for (int s = 0; s < numSlots; ++s)
+        kernelParams (s).resetFactors();
+
+    render.inputLevel = {};
+    render.currentSlot = 0;
+    transport.step = 1;
+}
+
+} // namespace gatevox

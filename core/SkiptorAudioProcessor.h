@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ProcessorModel.h"
+#include "../engine/StepClock.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+// The plug-in's processor: owns the engine model and adapts it to the host.
+class SkiptorAudioProcessor final : public juce::AudioProcessor
+{
+public:
+    SkiptorAudioProcessor();
+    ~SkiptorAudioProcessor() override = default;
+
+    const juce::String getName() const override { return "Gatevox"; }
+
+    const juce::String getInputChannelName (int channelIndex) const override;
+    const juce::String getOutputChannelName (int channelIndex) const override;
+    bool isInputChannelStereoPair (int) const override { return true; }
+    bool isOutputChannelStereoPair (int) const override { return true; }
+    bool silenceInProducesSilenceOut() const override { return false; }
+    double getTailLengthSeconds() const override { return 0.0; }
+    bool acceptsMidi() const override { return false; }
+    bool producesMidi() const override { return false; }
+
+    bool hasEditor() const override { return true; }
+    juce::AudioProcessorEditor* createEditor() override;
+
+    int getNumPrograms() override { return 1; }
+    int getCurrentProgram() override { return 0; }
+    void setCurrentProgram (int) override {}
+    const juce::String getProgramName (int index) override { return "Program " + juce::String (index + 1); }
+    void changeProgramName (int, const juce::String&) override {}
+
+    bool isBusesLayoutSupported (const BusesLayout& layouts) const override;
+
+    void prepareToPlay (double sampleRate, int maximumExpectedSamplesPerBlock) override;
+    void releaseResources() override {}
+    void reset() override {}
+    void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+
+    void getStateInformation (juce::MemoryBlock&) override {}
+    void setStateInformation (const void*, int) override {}
+
+    // Puts the model back to the blank state ("<Blank>" in the preset list).
+    void resetToBlank() { model->reset(); }
+
+    [[nodiscard]] gatevox::ProcessorModel& getModel() noexcept { return *model; }
+    [[nodiscard]] juce::CriticalSection& getEditorLock() noexcept { return editorLock; }
+
+private:
+    [[nodiscard]] std::optional<gatevox::HostPosition> hostPosition() const;
+
+    std::unique_ptr<gatevox::ProcessorModel> model;
+    gatevox::StepClock clock;
+    juce::CriticalSection editorLock;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SkiptorAudioProcessor)
+};

@@ -1,0 +1,125 @@
+#include <juce_audio_processors/juce_audio_processors.h>
+#include <pluginterfaces/vst2.x/aeffect.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+// Loads every built binary the way a host does, through JUCE's own hosting
+// classes, and checks what the host sees.
+namespace
+{
+std::unique_ptr<juce::AudioPluginInstance> load (juce::AudioPluginFormat& format, const juce::String& fileOrIdentifier)
+{
+    juce::OwnedArray<juce::PluginDescription> found;
+    format.findAllTypesForFile (found, fileOrIdentifier);
+    if (found.isEmpty())
+        return nullptr;
+
+    juce::String error;
+    auto instance = format.createInstanceFromDescription (*found[0], 48000.0, 512, error);
+    EXPECT_TRUE (error.isEmpty()) << error;
+    return instance;
+}
+
+void expectHostView (juce::AudioPluginInstance& plugin)
+{
+    const auto desc = plugin.getPluginDescription();
+    EXPECT_EQ (desc.name, "Gatevox");
+    EXPECT_EQ (desc.manufacturerName, "Velmont");
+    EXPECT_FALSE (desc.isInstrument);
+    EXPECT_EQ (plugin.getTotalNumInputChannels(), 2);
+    EXPECT_EQ (plugin.getTotalNumOutputChannels(), 2);
+    EXPECT_EQ (plugin.getLatencySamples(), 0);
+    EXPECT_EQ (plugin.getTailLengthSeconds(), 0.0);
+    EXPECT_FALSE (plugin.acceptsMidi());
+    EXPECT_FALSE (plugin.producesMidi());
+    EXPECT_TRUE (plugin.hasEditor());
+}
+
+// Without a transport the plug-in hands every block back unchanged.
+void expectAudioPasses (juce::AudioPluginInstance& plugin)
+{
+    plugin.setPlayConfigDetails (2, 2, 48000.0, 512);
+    plugin.prepareToPlay (48000.0, 512);
+
+    juce::AudioBuffer<float> buffer (2, 512);
+    for (int i = 0; i < 512; ++i)
+    {
+        buffer.setSample (0, i, 0.5f * std::sin (0.05f * static_cast<float> (i)));
+        buffer.setSample (1, i, 0.25f * std::cos (0.03f * static_cast<float> (i)));
+    }
+    const auto input = buffer;
+    juce::MidiBuffer midi;
+    for (int block = 0; block < 4; ++block)
+        plugin.processBlock (buffer, midi);
+
+    for (int c = 0; c < 2; ++c)
+        for (int i = 0; i < 512; ++i)
+            ASSERT_EQ (buffer.getSample (c, i), input.getSample (c, i)) << c << " " << i;
+
+    plugin.releaseResources();
+}
+
+juce::String effectString (AEffect& effect, int opcode)
+{
+    char text[256] = {};
+    effect.dispatcher (&effect, opcode, 0, 0, text, 0.0f);
+    return juce::String (text);
+}
+} // namespace
+
+TEST (HostLoading, Vst2IdentityAndAudio)
+{
+    juce::VSTPluginFormat format;
+    auto plugin = load (format, GATEVOX_VST2_BINARY);
+    ASSERT_NE (plugin, nullptr);
+    expectHostView (*plugin);
+    EXPECT_EQ (plugin->getPluginDescription().uniqueId, 0x47747678); // "Gtvx"
+
+    auto& effect = *static_cast<AEffect*> (plugin->getPlatformSpecificData());
+    EXPECT_EQ (effect.magic, kEffectMagic);
+    EXPECT_EQ (effect.uniqueID, 0x47747678);
+    EXPECT_EQ (effect.version, 100);
+    EXPECT_EQ (effect.numInputs, 2);
+    EXPECT_EQ (effect.numOutputs, 2);
+    EXPECT_EQ (effect.initialDelay, 0);
+    EXPECT_NE (effect.flags & effFlagsHasEditor, 0);
+    EXPECT_NE (effect.flags & effFlagsCanReplacing, 0);
+    EXPECT_NE (effect.flags & effFlagsProgramChunks, 0);
+    EXPECT_EQ (effect.flags & effFlagsIsSynth, 0);
+    EXPECT_EQ (effect.dispatcher (&effect, effGetVendorVersion, 0, 0, nullptr, 0.0f), 100);
+    EXPECT_EQ (effect.dispatcher (&effect, effGetVstVersion, 0, 0, nullptr, 0.0f), 2400);
+    EXPECT_EQ (effect.dispatcher (&effect, effGetPlugCategory, 0, 0, nullptr, 0.0f), kPlugCategEffect);
+    EXPECT_EQ (effectString (effect, effGetVendorString), "Velmont");
+    EXPECT_EQ (effectString (effect, effGetProductString), "Gatevox");
+    char midiIn[] = "receiveVstMidiEvent";
+    char midiOut[] = "sendVstMidiEvent";
+    EXPECT_NE (effect.dispatcher (&effect, effCanDo, 0, 0, midiIn, 0.0f), 1);
+    EXPECT_NE (effect.dispatcher (&effect, effCanDo, 0, 0, midiOut, 0.0f), 1);
+
+    expectAudioPasses (*plugin);
+}
+
+TEST (HostLoading, Vst3IdentityAndAudio)
+{
+    juce::VST3PluginFormat format;
+    auto plugin = load (format, GATEVOX_VST3_BUNDLE);
+    ASSERT_NE (plugin, nullptr);
+    expectHostView (*plugin);
+    EXPECT_EQ (plugin->getPluginDescription().version, "0.0.100");
+    expectAudioPasses (*plugin);
+}
+
+TEST (HostLoading, Lv2IdentityAndAudio)
+{
+    juce::LV2PluginFormat format;
+    const auto bundleFolder = juce::File (GATEVOX_LV2_BUNDLE).getParentDirectory();
+    const auto uris = format.searchPathsForPlugins (juce::FileSearchPath (bundleFolder.getFullPathName()), true, false);
+    ASSERT_TRUE (uris.contains ("https://velmont.example/plugins/gatevox")) << uris.joinIntoString (", ");
+
+    auto plugin = load (format, "https://velmont.example/plugins/gatevox");
+    ASSERT_NE (plugin, nullptr);
+    expectHostView (*plugin);
+    expectAudioPasses (*plugin);
+}

@@ -1,0 +1,128 @@
+#include "core/SkiptorAudioProcessor.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace
+{
+// A play head that reports a fixed tempo and song position.
+class FixedPlayHead final : public juce::AudioPlayHead
+{
+public:
+    FixedPlayHead (double bpmToReport, double ppqToReport) : bpm (bpmToReport), ppq (ppqToReport) {}
+
+    juce::Optional<PositionInfo> getPosition() const override
+    {
+        PositionInfo info;
+        info.setBpm (bpm);
+        info.setPpqPosition (ppq);
+        info.setIsPlaying (true);
+        return info;
+    }
+
+private:
+    double bpm, ppq;
+};
+
+juce::AudioBuffer<float> rampBuffer (int samples)
+{
+    juce::AudioBuffer<float> buffer (2, samples);
+    for (int i = 0; i < samples; ++i)
+    {
+        buffer.setSample (0, i, std::sin (0.01f * static_cast<float> (i)));
+        buffer.setSample (1, i, -0.5f * std::sin (0.02f * static_cast<float> (i)));
+    }
+    return buffer;
+}
+} // namespace
+
+TEST (Processor, HostFacingAnswers)
+{
+    SkiptorAudioProcessor p;
+    EXPECT_EQ (p.getName(), "Gatevox");
+    EXPECT_EQ (p.getInputChannelName (0), "ChannelLeft");
+    EXPECT_EQ (p.getInputChannelName (1), "ChannelRight");
+    EXPECT_EQ (p.getInputChannelName (2), "Channel3");
+    EXPECT_EQ (p.getInputChannelName (9), "Channel10");
+    EXPECT_EQ (p.getOutputChannelName (0), "1");
+    EXPECT_EQ (p.getOutputChannelName (1), "2");
+    EXPECT_EQ (p.getOutputChannelName (4), "5");
+    EXPECT_TRUE (p.isInputChannelStereoPair (0));
+    EXPECT_TRUE (p.isOutputChannelStereoPair (1));
+    EXPECT_FALSE (p.silenceInProducesSilenceOut());
+    EXPECT_EQ (p.getTailLengthSeconds(), 0.0);
+    EXPECT_FALSE (p.acceptsMidi());
+    EXPECT_FALSE (p.producesMidi());
+    EXPECT_TRUE (p.hasEditor());
+    EXPECT_EQ (p.getNumPrograms(), 1);
+    EXPECT_EQ (p.getProgramName (0), "Program 1");
+    EXPECT_EQ (p.getProgramName (6), "Program 7");
+    p.setCurrentProgram (3);
+    p.changeProgramName (0, "Other");
+    EXPECT_EQ (p.getCurrentProgram(), 0);
+    EXPECT_EQ (p.getProgramName (0), "Program 1");
+    EXPECT_EQ (p.getTotalNumInputChannels(), 2);
+    EXPECT_EQ (p.getTotalNumOutputChannels(), 2);
+    EXPECT_EQ (p.getLatencySamples(), 0);
+}
+
+TEST (Processor, EditorIsTheFixedSizeWindow)
+{
+    SkiptorAudioProcessor p;
+    std::unique_ptr<juce::AudioProcessorEditor> editor (p.createEditor());
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (editor->getWidth(), 800);
+    EXPECT_EQ (editor->getHeight(), 500);
+}
+
+TEST (Processor, AudioPassesUnchangedWhileTheClockRuns)
+{
+    SkiptorAudioProcessor p;
+    p.prepareToPlay (44100.0, 256);
+    FixedPlayHead head (120.0, 37.5);
+    p.setPlayHead (&head);
+
+    auto buffer = rampBuffer (256);
+    const auto input = buffer;
+    juce::MidiBuffer midi;
+    p.processBlock (buffer, midi);
+
+    for (int c = 0; c < 2; ++c)
+        for (int i = 0; i < 256; ++i)
+            ASSERT_EQ (buffer.getSample (c, i), input.getSample (c, i));
+
+    auto& model = p.getModel();
+    EXPECT_EQ (model.transport.step.get(), 6);
+    EXPECT_EQ (model.transport.samplesPerStep.get(), 22050);
+    EXPECT_NEAR (model.transport.ppqPos.get(), 37.5 + 256 * 120.0 / (60.0 * 44100.0), 1e-9);
+    p.setPlayHead (nullptr);
+}
+
+TEST (Processor, NoPlayHeadOrPositionZeroLeavesTheBlockAlone)
+{
+    SkiptorAudioProcessor p;
+    p.prepareToPlay (48000.0, 64);
+    juce::MidiBuffer midi;
+
+    auto buffer = rampBuffer (64);
+    p.processBlock (buffer, midi);
+    EXPECT_EQ (p.getModel().transport.ppqPos.get(), 0.0);
+
+    FixedPlayHead parked (120.0, 0.0);
+    p.setPlayHead (&parked);
+    p.processBlock (buffer, midi);
+    EXPECT_EQ (p.getModel().transport.ppqPos.get(), 0.0);
+    p.setPlayHead (nullptr);
+}
+
+TEST (Processor, ResetToBlankEmptiesThePatterns)
+{
+    SkiptorAudioProcessor p;
+    auto& model = p.getModel();
+    model.steps.write (2, 1, 3, 0);
+    model.stepMirror.write (1, 2, 3, 0);
+    p.resetToBlank();
+    EXPECT_EQ (model.steps.read (2, 1, 3), gatevox::emptyStep);
+    EXPECT_EQ (model.stepMirror.read (1, 2, 3), gatevox::emptyStep);
+}
