@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds every format, the benchmarks and the tests, then installs the
+# plug-ins into the user's plug-in folders.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$(nproc)"
+
+artefacts=build/Gatevox_artefacts/Release
+mkdir -p ~/.vst ~/.vst3 ~/.lv2
+cp -f "$artefacts/VST/libGatevox.so" ~/.vst/
+rm -rf ~/.vst3/Gatevox.vst3 ~/.lv2/Gatevox.lv2
+cp -r "$artefacts/VST3/Gatevox.vst3" ~/.vst3/
+cp -r "$artefacts/LV2/Gatevox.lv2" ~/.lv2/
+
+echo "VST 2.4:    $HOME/.vst/libGatevox.so"
+echo "VST3:       $HOME/.vst3/Gatevox.vst3"
+echo "LV2:        $HOME/.lv2/Gatevox.lv2"
+echo "Standalone: $(pwd)/$artefacts/Standalone/Gatevox"
