@@ -8,6 +8,8 @@ add_library (gatevox_engine STATIC
     core/SineTable.cpp
     core/SlotSettings.cpp
     engine/StepClock.cpp
+    engine/TransitionSmoother.cpp
+    modulation/EnvelopeGenerator.cpp
     modulation/UserWaveFile.cpp
     modulation/UserWaveStore.cpp)
 

@@ -1,4 +1,6 @@
 # The plug-in in every format from one shared code target.
+set (GATEVOX_LV2_URI "https://velmont.example/plugins/gatevox")
+
 juce_add_plugin (Gatevox
     PRODUCT_NAME "Gatevox"
     COMPANY_NAME "Velmont"
@@ -8,7 +10,7 @@ juce_add_plugin (Gatevox
     FORMATS VST VST3 LV2 Standalone
     VST2_CATEGORY kPlugCategEffect
     VST3_CATEGORIES Fx
-    LV2URI "https://velmont.example/plugins/gatevox"
+    LV2URI "${GATEVOX_LV2_URI}"
     IS_SYNTH FALSE
     NEEDS_MIDI_INPUT FALSE
     NEEDS_MIDI_OUTPUT FALSE
@@ -18,8 +20,11 @@ juce_add_plugin (Gatevox
 
 # The project version 0.0.100 makes JUCE's version code 100; VST2 hosts read it
 # unchanged as both the plug-in's version and its vendor version.
+# Debian's JUCE falls back to the product name as LV2 URI unless the URI is
+# defined for every part of the plug-in, not only for the LV2 wrapper.
 target_compile_definitions (Gatevox PUBLIC
-    JUCE_VST_RETURN_HEX_VERSION_NUMBER_DIRECTLY=1)
+    JUCE_VST_RETURN_HEX_VERSION_NUMBER_DIRECTLY=1
+    JucePlugin_LV2URI="${GATEVOX_LV2_URI}")
 
 set (GATEVOX_PLUGIN_SOURCES
     "${PROJECT_SOURCE_DIR}/core/SkiptorAudioProcessor.cpp"
@@ -32,6 +37,9 @@ target_link_libraries (Gatevox
         gatevox_engine
         juce::juce_audio_utils
         gatevox_juce_options)
+
+# Hosts name a VST2 plug-in after its file: "Gatevox.so", not "libGatevox.so".
+set_target_properties (Gatevox_VST PROPERTIES PREFIX "")
 
 foreach (format VST VST3 LV2 Standalone)
     target_link_libraries (Gatevox_${format} PRIVATE gatevox_juce_options)

@@ -10,12 +10,12 @@ cmake --build build -j "$(nproc)"
 
 artefacts=build/Gatevox_artefacts/Release
 mkdir -p ~/.vst ~/.vst3 ~/.lv2
-cp -f "$artefacts/VST/libGatevox.so" ~/.vst/
+cp -f "$artefacts/VST/Gatevox.so" ~/.vst/
 rm -rf ~/.vst3/Gatevox.vst3 ~/.lv2/Gatevox.lv2
 cp -r "$artefacts/VST3/Gatevox.vst3" ~/.vst3/
 cp -r "$artefacts/LV2/Gatevox.lv2" ~/.lv2/
 
-echo "VST 2.4:    $HOME/.vst/libGatevox.so"
+echo "VST 2.4:    $HOME/.vst/Gatevox.so"
 echo "VST3:       $HOME/.vst3/Gatevox.vst3"
 echo "LV2:        $HOME/.lv2/Gatevox.lv2"
 echo "Standalone: $(pwd)/$artefacts/Standalone/Gatevox"

@@ -99,7 +99,7 @@ TEST (ProcessorModel, FreshModelIsBlank)
     EXPECT_EQ (m->transport.step.get(), 1);
     EXPECT_EQ (m->render.crossfadeLength.get(), 384);
     EXPECT_EQ (m->envelope (0).destination.read (0), 0);
-    for (int o = 0; o < GlobalOptions::optionCount; ++o)
+    for (std::size_t o = 0; o < GlobalOptions::optionCount; ++o)
         EXPECT_EQ (m->globalOptions.read (static_cast<GlobalOptions::Option> (o)), 0);
     expectBlank (*m);
 

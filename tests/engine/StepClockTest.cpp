@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 using namespace gatevox;
@@ -117,9 +118,10 @@ TEST (StepClock, PatternCountOutsideItsRangeNeverLeavesTheGrid)
             EXPECT_LE (rig.playPattern(), 15) << count << " " << ppq;
         }
     }
-    rig.model->sequencer.ints.skippingWrite (SequencerState::patternCount, 16);
-    rig.at (16.0 * 16 + 0.5); // pattern 16 of 17 is clamped to the last one
-    EXPECT_EQ (rig.playPattern(), 15);
+    ClockRig forward; // a backwards jump would send the pattern to 0
+    forward.model->sequencer.ints.skippingWrite (SequencerState::patternCount, 16);
+    forward.at (16.0 * 16 + 0.5); // pattern 16 of 17 is clamped to the last one
+    EXPECT_EQ (forward.playPattern(), 15);
 }
 
 TEST (StepClock, StepChangeRestartsTheInStepCounterAndStepOneTheEnvelope)

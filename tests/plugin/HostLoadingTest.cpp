@@ -26,6 +26,7 @@ void expectHostView (juce::AudioPluginInstance& plugin)
 {
     const auto desc = plugin.getPluginDescription();
     EXPECT_EQ (desc.name, "Gatevox");
+    EXPECT_EQ (desc.descriptiveName, "Gatevox");
     EXPECT_EQ (desc.manufacturerName, "Velmont");
     EXPECT_FALSE (desc.isInstrument);
     EXPECT_EQ (plugin.getTotalNumInputChannels(), 2);
@@ -61,6 +62,17 @@ void expectAudioPasses (juce::AudioPluginInstance& plugin)
     plugin.releaseResources();
 }
 
+AEffect* vst2Effect (juce::AudioPluginInstance& plugin)
+{
+    struct Finder final : juce::ExtensionsVisitor
+    {
+        void visitVSTClient (const VSTClient& client) override { effect = static_cast<AEffect*> (client.getAEffectPtr()); }
+        AEffect* effect = nullptr;
+    } finder;
+    plugin.getExtensions (finder);
+    return finder.effect;
+}
+
 juce::String effectString (AEffect& effect, int opcode)
 {
     char text[256] = {};
@@ -77,7 +89,9 @@ TEST (HostLoading, Vst2IdentityAndAudio)
     expectHostView (*plugin);
     EXPECT_EQ (plugin->getPluginDescription().uniqueId, 0x47747678); // "Gtvx"
 
-    auto& effect = *static_cast<AEffect*> (plugin->getPlatformSpecificData());
+    auto* effectPointer = vst2Effect (*plugin);
+    ASSERT_NE (effectPointer, nullptr);
+    auto& effect = *effectPointer;
     EXPECT_EQ (effect.magic, kEffectMagic);
     EXPECT_EQ (effect.uniqueID, 0x47747678);
     EXPECT_EQ (effect.version, 100);
@@ -104,7 +118,9 @@ TEST (HostLoading, Vst2IdentityAndAudio)
 TEST (HostLoading, Vst3IdentityAndAudio)
 {
     juce::VST3PluginFormat format;
-    auto plugin = load (format, GATEVOX_VST3_BUNDLE);
+    // The binary sits in <bundle>/Contents/<architecture>/.
+    const auto bundle = juce::File (GATEVOX_VST3_BINARY).getParentDirectory().getParentDirectory().getParentDirectory();
+    auto plugin = load (format, bundle.getFullPathName());
     ASSERT_NE (plugin, nullptr);
     expectHostView (*plugin);
     EXPECT_EQ (plugin->getPluginDescription().version, "0.0.100");
@@ -116,9 +132,9 @@ TEST (HostLoading, Lv2IdentityAndAudio)
     juce::LV2PluginFormat format;
     const auto bundleFolder = juce::File (GATEVOX_LV2_BUNDLE).getParentDirectory();
     const auto uris = format.searchPathsForPlugins (juce::FileSearchPath (bundleFolder.getFullPathName()), true, false);
-    ASSERT_TRUE (uris.contains ("https://velmont.example/plugins/gatevox")) << uris.joinIntoString (", ");
+    ASSERT_TRUE (uris.contains (GATEVOX_LV2_URI)) << uris.joinIntoString (", ");
 
-    auto plugin = load (format, "https://velmont.example/plugins/gatevox");
+    auto plugin = load (format, GATEVOX_LV2_URI);
     ASSERT_NE (plugin, nullptr);
     expectHostView (*plugin);
     expectAudioPasses (*plugin);

@@ -1,0 +1,81 @@
+#include "TransitionSmoother.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace gatevox
+{
+
+float TransitionSmoother::process (float x) noexcept
+{
+    switch (mode)
+    {
+        case 2: return windowStatistic (x);
+        // The one-pole stage's state is cleared on every call, leaving c * x.
+        case 3: return onePoleCoefficient * x;
+        case 4: return averageWithPrevious (x);
+        case 5: return doubleExponential (x);
+        case 6: return x;
+        default: return threePointMean (x);
+    }
+}
+
+float TransitionSmoother::windowStatistic (float x) noexcept
+{
+    std::shift_left (window.begin(), window.end(), 1);
+    window.back() = x;
+
+    float sum = 0.0f;
+    for (const float e : window)
+        sum += e;
+    const float mean = sum * 0.125f;
+
+    upperCount = 0;
+    lowerCount = 0;
+    float deviation = 0.0f;
+    for (const float e : window)
+    {
+        if (e >= mean)
+            upper[static_cast<std::size_t> (upperCount++)] = e;
+        else
+            lower[static_cast<std::size_t> (lowerCount++)] = e;
+        deviation += std::abs (e - mean);
+    }
+
+    // Only a mean that is not a number leaves the upper list empty.
+    const float meanDeviation = deviation / static_cast<float> (std::max (upperCount, 1));
+    return mean + static_cast<float> (upperCount - lowerCount) * meanDeviation * 0.015625f;
+}
+
+float TransitionSmoother::averageWithPrevious (float x) noexcept
+{
+    const float y = (1.0f - a) * output + a * previous;
+    previous = x;
+    output = y;
+    return y;
+}
+
+float TransitionSmoother::doubleExponential (float x) noexcept
+{
+    previous = output;
+    output = (output + trend) * (1.0f - a) + a * x;
+    trend = (output - previous) * b + (1.0f - b) * trend;
+    return output;
+}
+
+float TransitionSmoother::threePointMean (float x) noexcept
+{
+    const auto at = [this] (int back) -> float&
+    {
+        return ring[static_cast<std::size_t> ((ringIndex + ringLength - back) % ringLength)];
+    };
+
+    at (0) = x;
+    const float y = (at (0) + at (1) + at (2)) / 3.0f;
+    at (0) = y;
+    ringIndex = (ringIndex + 1) % ringLength;
+    return y;
+}
+
+} // namespace gatevox
