@@ -59,6 +59,16 @@ struct RenderFields
     std::array<std::array<RelaxedAtomic<float>, 2>, numLayers> layerOutput {};
     std::array<RelaxedAtomic<float>, 2> inputLevel {};
 
+    // Every layer at full gain with no fade running.
+    void settleTransitionGains() noexcept
+    {
+        for (std::size_t layer = 0; layer < numLayers; ++layer)
+        {
+            layerGain[layer] = 1.0f;
+            gainIncrement[layer] = 0.0f;
+        }
+    }
+
     void clearLayerOutputs() noexcept
     {
         for (auto& pair : layerOutput)

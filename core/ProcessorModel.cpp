@@ -40,11 +40,7 @@ void ProcessorModel::reset() noexcept
 
     steps.fill (emptyStep);
     stepMirror.fill (emptyStep);
-    for (int layer = 0; layer < numLayers; ++layer)
-    {
-        render.layerGain[static_cast<std::size_t> (layer)] = 1.0f;
-        render.gainIncrement[static_cast<std::size_t> (layer)] = 0.0f;
-    }
+    render.settleTransitionGains();
 
     if (std::isnan (transport.tempo.get()))
         transport.tempo = 120.0f;
@@ -118,16 +114,11 @@ void ProcessorModel::prepareToPlay (double sampleRate) noexcept
 
     render.crossfadeLength = RenderFields::defaultCrossfadeLength;
     render.transitionFlag = 0;
-    for (int layer = 0; layer < numLayers; ++layer)
-    {
-        render.gainIncrement[static_cast<std::size_t> (layer)] = 0.0f;
-        render.layerGain[static_cast<std::size_t> (layer)] = 1.0f;
-    }
+    render.settleTransitionGains();
 
     for (int s = 0; s < numSlots; ++s)
         kernelParams (s).resetFactors();
 
-    render.inputLevel = {};
     render.currentSlot = 0;
     transport.step = 1;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
 
 namespace gatevox
 {
@@ -31,17 +30,17 @@ float TransitionSmoother::windowStatistic (float x) noexcept
         sum += e;
     const float mean = sum * 0.125f;
 
-    upperCount = 0;
-    lowerCount = 0;
+    // Elements at or above the mean form the upper list, the rest the lower
+    // one; only the lists' sizes enter the result.
+    int upperCount = 0;
     float deviation = 0.0f;
     for (const float e : window)
     {
         if (e >= mean)
-            upper[static_cast<std::size_t> (upperCount++)] = e;
-        else
-            lower[static_cast<std::size_t> (lowerCount++)] = e;
+            ++upperCount;
         deviation += std::abs (e - mean);
     }
+    const int lowerCount = windowSize - upperCount;
 
     // Only a mean that is not a number leaves the upper list empty.
     const float meanDeviation = deviation / static_cast<float> (std::max (upperCount, 1));

@@ -35,15 +35,11 @@ private:
     float previous = 0.0f;
     float trend = 0.0f;
 
-    float a = 0.5f;
-    float b = 0.5f;
-    float onePoleCoefficient = 0.666f;
+    static constexpr float a = 0.5f;
+    static constexpr float b = 0.5f;
+    static constexpr float onePoleCoefficient = 0.666f;
 
-    std::array<float, windowSize> window {};
-    std::array<float, windowSize> upper {};
-    std::array<float, windowSize> lower {};
-    int upperCount = 0;
-    int lowerCount = 0;
+    std::array<float, windowSize> window {}; // the last eight inputs of mode 2
 };
 
 } // namespace gatevox
