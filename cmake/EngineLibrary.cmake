@@ -7,9 +7,18 @@ add_library (gatevox_engine STATIC
     core/ProcessorModel.cpp
     core/SineTable.cpp
     core/SlotSettings.cpp
+    engine/LayerStep.cpp
+    engine/RenderLoop.cpp
+    engine/RouteMixer.cpp
     engine/StepClock.cpp
+    engine/TransitionGains.cpp
     engine/TransitionSmoother.cpp
+    kernels/KernelCatalogue.cpp
+    kernels/KernelDispatch.cpp
+    kernels/ShortKernels.cpp
     modulation/EnvelopeGenerator.cpp
+    modulation/LfoGenerators.cpp
+    modulation/LfoWaveTable.cpp
     modulation/UserWaveFile.cpp
     modulation/UserWaveStore.cpp)
 

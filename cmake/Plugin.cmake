@@ -29,6 +29,8 @@ target_compile_definitions (Gatevox PUBLIC
 set (GATEVOX_PLUGIN_SOURCES
     "${PROJECT_SOURCE_DIR}/core/SkiptorAudioProcessor.cpp"
     "${PROJECT_SOURCE_DIR}/editor/PlaceholderEditor.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/KernelDefaults.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/KernelParameterDocument.cpp"
     "${PROJECT_SOURCE_DIR}/persistence/SharedFolder.cpp")
 gatevox_add_own_sources (Gatevox ${GATEVOX_PLUGIN_SOURCES})
 

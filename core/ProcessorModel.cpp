@@ -7,7 +7,8 @@
 namespace gatevox
 {
 
-ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText) : sineTable (SineTable::shared())
+ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText)
+    : sineTable (SineTable::shared())
 {
     for (int s = 0; s < numSlotRecords; ++s)
     {
@@ -15,7 +16,12 @@ ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText) : sineTable 
         kernelParamStores.push_back (std::make_unique<KernelParamStore>());
         envelopeSettings.push_back (std::make_unique<EnvelopeSettings>());
         envelopeSettings.back()->switches.waitingWrite (EnvelopeSettings::envelopeOn, 0.0f);
+        envelopeGenerators.push_back (std::make_unique<EnvelopeGenerator> (envelopePoints));
     }
+
+    // The record of "no slot" has no LFO: its read is always 1.
+    for (int s = 0; s < numSlots; ++s)
+        lfoTables.push_back (std::make_unique<LfoWaveTable> (userWaves));
 
     reset();
 
@@ -56,7 +62,11 @@ void ProcessorModel::reset() noexcept
     std::uint32_t processed = render.slotsProcessed;
     for (int s = 0; s < numSlots; ++s)
     {
+        lfo (s).setWaveformNumber (0);
+        lfo (s).generate (0, 0.5, 0.0);
+        lfo (s).expand();
         envelope (s).reset();
+        rebuildEnvelope (s);
         processed &= ~(1u << s);
     }
     render.slotsProcessed = processed;
@@ -78,6 +88,27 @@ void ProcessorModel::reset() noexcept
     floats.skippingWrite (SequencerState::effectGainActual, std::pow (10.0f, 0.15f));
     floats.skippingWrite (SequencerState::effectGain, 0.5625f);
     floats.skippingWrite (SequencerState::effectMix, 1.0f);
+
+    for (auto& mixer : routeMixers)
+        mixer.makeAllParallel();
+}
+
+void ProcessorModel::setRouteType (int s, int routeType) noexcept
+{
+    slot (s).ints.waitingWrite (SlotSettings::routeType, routeType);
+    for (auto& mixer : routeMixers)
+        mixer.setRoute (s, routeType);
+}
+
+void ProcessorModel::rebuildEnvelope (int s) noexcept
+{
+    auto& knobs = envelope (s).knobs;
+    auto& generator = envelopeGenerator (s);
+    for (int g = 0; g < numEnvelopeSegments; ++g)
+        generator.buildSegment (g,
+                                knobs.read (EnvelopeSettings::knobIndex (g, 0)),
+                                knobs.read (EnvelopeSettings::knobIndex (g, 1)),
+                                knobs.read (EnvelopeSettings::knobIndex (g, 2)));
 }
 
 void ProcessorModel::applySampleRate (double sampleRate) noexcept

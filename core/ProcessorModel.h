@@ -8,6 +8,11 @@
 #include "SineTable.h"
 #include "SlotSettings.h"
 #include "StepStore.h"
+#include "../engine/RouteMixer.h"
+#include "../engine/TransitionSmoother.h"
+#include "../kernels/KernelBanks.h"
+#include "../modulation/EnvelopeGenerator.h"
+#include "../modulation/LfoWaveTable.h"
 #include "../modulation/UserWaveStore.h"
 
 #include <algorithm>
@@ -40,6 +45,19 @@ public:
     [[nodiscard]] SlotSettings& slot (int s) noexcept { return *slotSettings[checkedSlot (s)]; }
     [[nodiscard]] KernelParamStore& kernelParams (int s) noexcept { return *kernelParamStores[checkedSlot (s)]; }
     [[nodiscard]] EnvelopeSettings& envelope (int s) noexcept { return *envelopeSettings[checkedSlot (s)]; }
+    [[nodiscard]] EnvelopeGenerator& envelopeGenerator (int s) noexcept { return *envelopeGenerators[checkedSlot (s)]; }
+    [[nodiscard]] KernelBanks& kernelBanks() noexcept { return *banks; }
+    [[nodiscard]] LfoWaveTable& lfo (int s) noexcept { return *lfoTables[static_cast<std::size_t> (std::clamp (s, 0, numSlots - 1))]; }
+
+    // Route type of slot s (0 parallel, 1-3 series chain A-C) into its
+    // settings and both route mixers.
+    void setRouteType (int s, int routeType) noexcept;
+
+    // Rebuilds every segment of slot s's envelope from its knobs.
+    void rebuildEnvelope (int s) noexcept;
+
+    // Points per envelope segment of the processor's generators.
+    static constexpr std::int32_t envelopePoints = 96000;
 
     // Step 1-16 to envelope segment 0-3.
     [[nodiscard]] static constexpr int segmentOfStep (int step) noexcept
@@ -53,6 +71,9 @@ public:
     GlobalOptions globalOptions;
     UserWaveStore userWaves;
     const SineTable& sineTable;
+
+    std::array<RouteMixer, 2> routeMixers; // left, right
+    std::array<TransitionSmoother, 2> smoothers;
 
     TransportFields transport;
     RenderFields render;
@@ -73,6 +94,9 @@ private:
     std::vector<std::unique_ptr<SlotSettings>> slotSettings;
     std::vector<std::unique_ptr<KernelParamStore>> kernelParamStores;
     std::vector<std::unique_ptr<EnvelopeSettings>> envelopeSettings;
+    std::vector<std::unique_ptr<EnvelopeGenerator>> envelopeGenerators;
+    std::vector<std::unique_ptr<LfoWaveTable>> lfoTables;
+    std::unique_ptr<KernelBanks> banks = std::make_unique<KernelBanks>();
 };
 
 } // namespace gatevox

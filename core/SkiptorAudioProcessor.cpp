@@ -3,6 +3,9 @@
 #include "../editor/PlaceholderEditor.h"
 #include "../persistence/SharedFolder.h"
 
+#include "../kernels/KernelCatalogue.h"
+
+#include <algorithm>
 #include <limits>
 
 SkiptorAudioProcessor::SkiptorAudioProcessor()
@@ -10,8 +13,16 @@ SkiptorAudioProcessor::SkiptorAudioProcessor()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
                                 .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
       model (std::make_unique<gatevox::ProcessorModel> (gatevox::userWaveFileText)),
-      clock (*model)
+      renderLoop (*model)
 {
+}
+
+void SkiptorAudioProcessor::chooseKernel (int s, const juce::String& kernelName)
+{
+    const int slot = std::clamp (s, 0, gatevox::numSlots - 1);
+    const int id = gatevox::kernelIdOfName (kernelName.toStdString());
+    model->slot (slot).ints.waitingWrite (gatevox::SlotSettings::kernelId, id < 0 ? gatevox::kernelId::bypass : id);
+    kernelDefaults[static_cast<std::size_t> (slot)].load (model->kernelParams (slot), kernelName);
 }
 
 const juce::String SkiptorAudioProcessor::getInputChannelName (int channelIndex) const
@@ -64,14 +75,17 @@ void SkiptorAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
 {
     juce::ScopedNoDenormals noDenormals;
 
-    if (! clock.blockStart (hostPosition()) || model->initialised.load() == 0)
+    const int numSamples = buffer.getNumSamples();
+    if (numSamples <= 0 || buffer.getNumChannels() == 0)
         return;
 
-    for (int i = 0; i < buffer.getNumSamples(); ++i)
-    {
-        clock.sampleHead();
-        clock.sampleTail();
-    }
+    auto* left = buffer.getWritePointer (0);
+    auto* right = getTotalNumInputChannels() > 1 && buffer.getNumChannels() > 1 ? buffer.getWritePointer (1) : left;
+    if (! renderLoop.process (left, right, numSamples, hostPosition()))
+        return;
+
+    for (int c = getTotalNumInputChannels(); c < juce::jmin (getTotalNumOutputChannels(), buffer.getNumChannels()); ++c)
+        buffer.clear (c, 0, numSamples);
 }
 
 juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()

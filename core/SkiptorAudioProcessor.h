@@ -1,7 +1,8 @@
 #pragma once
 
 #include "ProcessorModel.h"
-#include "../engine/StepClock.h"
+#include "../engine/RenderLoop.h"
+#include "../persistence/KernelDefaults.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -45,6 +46,10 @@ public:
     // Puts the model back to the blank state ("<Blank>" in the preset list).
     void resetToBlank() { model->reset(); }
 
+    // The editor's kernel choice for slot s: the kernel by name, with its
+    // default parameter values and ranges. Off the audio thread.
+    void chooseKernel (int s, const juce::String& kernelName);
+
     [[nodiscard]] gatevox::ProcessorModel& getModel() noexcept { return *model; }
     [[nodiscard]] juce::CriticalSection& getEditorLock() noexcept { return editorLock; }
 
@@ -52,7 +57,8 @@ private:
     [[nodiscard]] std::optional<gatevox::HostPosition> hostPosition() const;
 
     std::unique_ptr<gatevox::ProcessorModel> model;
-    gatevox::StepClock clock;
+    gatevox::RenderLoop renderLoop;
+    std::array<gatevox::KernelDefaultsLoader, gatevox::numSlotRecords> kernelDefaults;
     juce::CriticalSection editorLock;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SkiptorAudioProcessor)

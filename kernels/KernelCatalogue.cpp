@@ -1,0 +1,48 @@
+#include "KernelCatalogue.h"
+
+#include <algorithm>
+
+namespace gatevox
+{
+
+namespace
+{
+template <std::size_t N> int positionOf (const std::array<std::string_view, N>& list, std::string_view name) noexcept
+{
+    const auto found = std::find (list.begin(), list.end(), name);
+    return found == list.end() ? -1 : static_cast<int> (found - list.begin());
+}
+} // namespace
+
+int kernelIdOfName (std::string_view name) noexcept
+{
+    return positionOf (kernelNames, name);
+}
+
+int parameterIndexOfName (std::string_view name) noexcept
+{
+    return positionOf (kernelParameterNames, name);
+}
+
+std::string_view kernelNameOfId (int id) noexcept
+{
+    if (id < 0 || id >= numKernels)
+        id = kernelId::bypass;
+    return kernelNames[static_cast<std::size_t> (id)];
+}
+
+std::string kernelKey (std::string_view name)
+{
+    std::string key (name);
+    key.erase (std::remove (key.begin(), key.end(), ' '), key.end());
+    return key;
+}
+
+float valueOfNormalisedPosition (const KernelParamStore& store, std::size_t k, float v) noexcept
+{
+    k = std::min (k, KernelParamStore::Block::size - 1);
+    const float lowest = store.minimum.read (k);
+    return lowest + v * (store.maximum.read (k) - lowest);
+}
+
+} // namespace gatevox

@@ -1,0 +1,45 @@
+#include "KernelDispatch.h"
+
+#include "KernelCatalogue.h"
+#include "ShortKernels.h"
+#include "../core/ModelSizes.h"
+
+namespace gatevox
+{
+
+namespace
+{
+void passThrough (StereoIn in, StereoOut out) noexcept
+{
+    out.left = in.left;
+    out.right = in.right;
+}
+} // namespace
+
+void dispatchKernel (const KernelContext& context, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    if (context.slot < 0 || context.slot >= numSlots)
+    {
+        passThrough (in, out);
+        return;
+    }
+
+    switch (kernelId)
+    {
+        case kernelId::tremelo:   tremeloKernel (context, in, lfo, out); return;
+        case kernelId::stereoPan: stereoPanKernel (context, in, lfo, out); return;
+        case kernelId::amMod:     amModKernel (context, in, out); return;
+        case kernelId::silence:
+            out.left = 0.0f;
+            out.right = 0.0f;
+            return;
+
+        // "BYPASS", ids outside the catalogue, and the kernels whose building
+        // blocks are not in yet.
+        default:
+            passThrough (in, out);
+            return;
+    }
+}
+
+} // namespace gatevox

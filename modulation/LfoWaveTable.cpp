@@ -1,0 +1,137 @@
+#include "LfoWaveTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace gatevox
+{
+namespace
+{
+constexpr auto tableSize = static_cast<std::int64_t> (LfoWaveTable::tablePoints);
+constexpr float phaseLimit = 6.2831855f;
+
+// Mathematical modulo into 0 .. tablePoints - 1.
+std::int32_t wrapIntoTable (std::int64_t v) noexcept
+{
+    const std::int64_t r = v % tableSize;
+    return static_cast<std::int32_t> (r < 0 ? r + tableSize : r);
+}
+
+std::int32_t phaseOffset (float phase) noexcept
+{
+    if (! (phase == phase))
+        return 0;
+    const float limited = std::clamp (phase, -phaseLimit, phaseLimit);
+    return static_cast<std::int32_t> (limited * static_cast<float> (LfoWaveTable::tablePoints));
+}
+
+// trunc(frequency x 204,800 / fs), reduced by the remainder of truncating
+// division; frequencies of fs or more wrap.
+std::int32_t positionStep (float frequency, float fs) noexcept
+{
+    const double steps = static_cast<double> (frequency) * LfoWaveTable::tablePoints / static_cast<double> (fs);
+    if (! std::isfinite (steps))
+        return 0;
+    return static_cast<std::int32_t> (std::fmod (std::trunc (steps), static_cast<double> (tableSize)));
+}
+} // namespace
+
+LfoWaveTable::LfoWaveTable (UserWaveStore& store)
+    : userWaves (store), banks (std::make_unique<float[]> (2 * static_cast<std::size_t> (tablePoints)))
+{
+}
+
+void LfoWaveTable::generate (std::int32_t number, double dutyCycle, double floorLevel) noexcept
+{
+    LfoBaseWave wave;
+    generateLfoBaseWave (wave, number, dutyCycle, floorLevel, userWaves);
+    for (std::size_t i = 0; i < wave.size(); ++i)
+        base[i] = wave[i];
+}
+
+void LfoWaveTable::beginBuild() noexcept
+{
+    std::int32_t expected = 0;
+    while (! buildCounter.compare_exchange_weak (expected, 1, std::memory_order_acquire, std::memory_order_relaxed))
+        expected = 0;
+}
+
+void LfoWaveTable::expand() noexcept
+{
+    beginBuild();
+
+    const std::int32_t number = currentWaveform;
+    const double fl = number >= 2 && number <= 4 ? limitLfoFloor (floor()) : 0.0;
+
+    // Only a builder moves the published index, and this one holds the build.
+    const int bank = 1 - publishedBank.load (std::memory_order_relaxed);
+    while (readers[static_cast<std::size_t> (bank)].load (std::memory_order_seq_cst) != 0)
+    {
+    }
+
+    float* out = banks.get() + static_cast<std::size_t> (bank) * static_cast<std::size_t> (tablePoints);
+    OnePole smoother;
+    constexpr double lastStep = interpolationCount - 1;
+    double prev = base[0];
+
+    // Each base point, then 199 points that continue the slope from the
+    // previous base point.
+    for (std::size_t i = 0; i < base.size(); ++i)
+    {
+        const double cur = base[i];
+        *out++ = static_cast<float> (cur);
+
+        const float slope = std::fabs (static_cast<float> (cur)) - std::fabs (static_cast<float> (prev));
+        for (int j = 1; j < interpolationCount; ++j)
+        {
+            double v = cur + static_cast<double> (slope) * j / lastStep;
+            v = std::max (std::min (v, 1.0), fl);
+            v = std::max (smoother.step (v), fl);
+            *out++ = static_cast<float> (v);
+        }
+        prev = cur;
+    }
+
+    publishedBank.store (bank, std::memory_order_seq_cst);
+    buildCounter.fetch_sub (1, std::memory_order_release);
+}
+
+float LfoWaveTable::publishedEntry (std::int32_t index) const noexcept
+{
+    for (;;)
+    {
+        const int bank = publishedBank.load (std::memory_order_seq_cst);
+        auto& count = readers[static_cast<std::size_t> (bank)];
+        count.fetch_add (1, std::memory_order_seq_cst);
+
+        if (publishedBank.load (std::memory_order_seq_cst) == bank)
+        {
+            const float value = banks[static_cast<std::size_t> (bank) * static_cast<std::size_t> (tablePoints)
+                                      + static_cast<std::size_t> (index)];
+            count.fetch_sub (1, std::memory_order_release);
+            return value;
+        }
+        count.fetch_sub (1, std::memory_order_release);
+    }
+}
+
+float LfoWaveTable::read (std::int32_t position, float phase, float frequency, float fs,
+                          std::int32_t& nextPosition) const noexcept
+{
+    const std::int32_t index = wrapIntoTable (std::int64_t { position } + phaseOffset (phase));
+    const float value = publishedEntry (index);
+    nextPosition = wrapIntoTable (std::int64_t { position } + positionStep (frequency, fs));
+    return value;
+}
+
+double LfoWaveTable::basePoint (int i) const noexcept
+{
+    return base[static_cast<std::size_t> (std::clamp (i, 0, basePoints - 1))];
+}
+
+float LfoWaveTable::entry (int i) const noexcept
+{
+    return publishedEntry (std::clamp (i, 0, tablePoints - 1));
+}
+
+} // namespace gatevox

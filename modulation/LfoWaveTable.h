@@ -1,0 +1,85 @@
+#pragma once
+
+#include "LfoGenerators.h"
+#include "UserWaveStore.h"
+#include "../core/Guarded.h"
+#include "../core/RelaxedAtomic.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+namespace gatevox
+{
+
+// One slot's wave-table LFO: a 1024-point base wave, expanded into a table of
+// 204,800 points that the audio thread reads once per sample.
+//
+// Publication: the table has two banks. An expansion builds into the bank that
+// is not published and then publishes it with one atomic store of the bank
+// index. A reader raises the reader count of the bank it found published,
+// checks that the published index has not moved (otherwise it lowers the
+// count and tries again), reads one entry and lowers the count. Before a
+// builder writes into a bank it spins until that bank's reader count is 0;
+// readers hold it for a few nanoseconds only. Readers never wait for a build
+// and never see a bank that is being written; any number of readers may read
+// at once. The raise, the checks and the publish are sequentially consistent.
+class LfoWaveTable
+{
+public:
+    static constexpr int basePoints = lfoBasePoints;
+    static constexpr int interpolationCount = 200;
+    static constexpr int tablePoints = basePoints * interpolationCount;
+
+    explicit LfoWaveTable (UserWaveStore& store);
+
+    void setWaveformNumber (std::int32_t number) noexcept { currentWaveform = number; }
+    [[nodiscard]] std::int32_t waveformNumber() const noexcept { return currentWaveform; }
+
+    // Duty and floor share one write counter; both use the waiting write.
+    void setDuty (double value) noexcept { shape.waitingWrite (dutyField, value); }
+    void setFloor (double value) noexcept { shape.waitingWrite (floorField, value); }
+    [[nodiscard]] double duty() const noexcept { return shape.read (dutyField); }
+    [[nodiscard]] double floor() const noexcept { return shape.read (floorField); }
+
+    // Writes the base wave of waveform `number` (see generateLfoBaseWave).
+    // Control threads only; does not touch the published table.
+    void generate (std::int32_t number, double dutyCycle, double floorLevel) noexcept;
+
+    // Rebuilds the table from the base wave and publishes it. Waits for an
+    // expansion of this table on another thread to finish first.
+    void expand() noexcept;
+
+    // The per-sample read: the entry at position + trunc(phase x 204,800)
+    // modulo the table, and the next position, advanced by
+    // trunc(frequency x 204,800 / fs) modulo the table. A phase that is not
+    // a number reads as 0 and phases are limited to -2 pi to 2 pi; a step
+    // that is not finite (fs of 0, frequency not a number or infinite) leaves
+    // the position where it is. Never waits and never leaves the table.
+    [[nodiscard]] float read (std::int32_t position, float phase, float frequency, float fs,
+                              std::int32_t& nextPosition) const noexcept;
+
+    // Base point i and published entry i, with i clamped into range.
+    [[nodiscard]] double basePoint (int i) const noexcept;
+    [[nodiscard]] float entry (int i) const noexcept;
+
+private:
+    static constexpr std::size_t dutyField = 0;
+    static constexpr std::size_t floorField = 1;
+
+    [[nodiscard]] float publishedEntry (std::int32_t index) const noexcept;
+    void beginBuild() noexcept;
+
+    UserWaveStore& userWaves;
+    RelaxedAtomic<std::int32_t> currentWaveform { 0 };
+    GuardedBlock<double, 2> shape;
+    std::array<RelaxedAtomic<double>, basePoints> base {};
+
+    std::unique_ptr<float[]> banks;
+    std::atomic<int> publishedBank { 0 };
+    mutable std::array<std::atomic<int>, 2> readers {};
+    std::atomic<std::int32_t> buildCounter { 0 };
+};
+
+} // namespace gatevox

@@ -1,0 +1,89 @@
+// The render loop must never touch the heap: this program replaces the global
+// allocation functions and counts every call made while a block renders.
+#include "RenderHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+
+namespace
+{
+std::atomic<bool> counting { false };
+std::atomic<long> allocations { 0 };
+
+void* countedAllocation (std::size_t size)
+{
+    if (counting.load (std::memory_order_relaxed))
+        allocations.fetch_add (1, std::memory_order_relaxed);
+    if (void* p = std::malloc (size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+} // namespace
+
+void* operator new (std::size_t size) { return countedAllocation (size); }
+void* operator new[] (std::size_t size) { return countedAllocation (size); }
+void* operator new (std::size_t size, const std::nothrow_t&) noexcept
+{
+    try { return countedAllocation (size); } catch (...) { return nullptr; }
+}
+void* operator new[] (std::size_t size, const std::nothrow_t&) noexcept
+{
+    try { return countedAllocation (size); } catch (...) { return nullptr; }
+}
+namespace
+{
+void countedFree (void* p) noexcept
+{
+    if (p != nullptr && counting.load (std::memory_order_relaxed))
+        allocations.fetch_add (1, std::memory_order_relaxed);
+    std::free (p);
+}
+} // namespace
+
+void operator delete (void* p) noexcept { countedFree (p); }
+void operator delete[] (void* p) noexcept { countedFree (p); }
+void operator delete (void* p, std::size_t) noexcept { countedFree (p); }
+void operator delete[] (void* p, std::size_t) noexcept { countedFree (p); }
+
+using namespace gatevox;
+
+TEST (RenderAllocation, NoHeapCallFromTheFirstBlockOnForEveryKernel)
+{
+    RenderHarness h;
+    h.tempo = 480.0; // short steps: many step changes per block
+    h.model->setRouteType (2, 1);
+    h.model->setRouteType (3, 1);
+    h.model->setRouteType (4, 3);
+
+    // Every layer changes slot at every step, and all five slots sound.
+    for (int layer = 0; layer < numLayers; ++layer)
+        for (int step = 0; step < numSteps; ++step)
+            h.setStep (layer, step, (layer + step) % (numSlots + 1));
+
+    std::vector<float> left (512), right (512);
+    long total = 0;
+    for (int kernel = 0; kernel <= numKernels; ++kernel)
+    {
+        for (int s = 0; s < numSlots; ++s)
+            h.setKernel (s, (kernel + s) % (numKernels + 1));
+
+        for (int block = 0; block < 8; ++block)
+        {
+            for (std::size_t i = 0; i < left.size(); ++i)
+            {
+                left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
+                right[i] = -left[i];
+            }
+
+            counting = true;
+            h.render (left, right);
+            counting = false;
+            total += allocations.exchange (0);
+        }
+    }
+    EXPECT_EQ (total, 0);
+}
