@@ -63,6 +63,13 @@ struct GuardedCell
     {
         previous.store (current.load (std::memory_order_relaxed), std::memory_order_relaxed);
     }
+
+    // Both copies already hold v: a write of v would change nothing a reader
+    // can see, so the writers below skip it (and its counter traffic).
+    [[nodiscard]] bool holds (T v) const noexcept
+    {
+        return current.load (std::memory_order_relaxed) == v && previous.load (std::memory_order_relaxed) == v;
+    }
 };
 
 // Waiting write: wait for the block to be free, keep the old value readable
@@ -70,6 +77,9 @@ struct GuardedCell
 template <typename T>
 void waitingWrite (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
 {
+    if (cell.holds (v))
+        return;
+
     counter.waitUntilLowered();
     cell.keepCurrentAsPrevious();
     counter.raise();
@@ -99,6 +109,9 @@ bool skippingWrite (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
     if (counter.isRaised())
         return false;
 
+    if (cell.holds (v))
+        return true;
+
     cell.previous.store (v, std::memory_order_relaxed);
     counter.raise();
     cell.current.store (v, std::memory_order_relaxed);
@@ -114,6 +127,7 @@ public:
     static constexpr std::size_t size = N;
 
     [[nodiscard]] T read (std::size_t i) const noexcept { return cells[i].load (counter); }
+    [[nodiscard]] bool holds (std::size_t i, T v) const noexcept { return cells[i].holds (v); }
 
     void waitingWrite (std::size_t i, T v) noexcept { gatevox::waitingWrite (counter, cells[i], v); }
     void drainingRelease (std::size_t i, T v) noexcept { gatevox::drainingRelease (counter, cells[i], v); }

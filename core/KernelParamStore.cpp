@@ -5,8 +5,10 @@ namespace gatevox
 
 void KernelParamStore::resetFactors() noexcept
 {
+    // Runs once per block: factors no envelope has moved are left alone.
     for (std::size_t k = 0; k < Block::size; ++k)
-        factor.drainingRelease (k, 1.0f);
+        if (! factor.holds (k, 1.0f))
+            factor.drainingRelease (k, 1.0f);
 }
 
 void KernelParamStore::reset() noexcept

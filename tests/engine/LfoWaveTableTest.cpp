@@ -191,6 +191,24 @@ TEST_F (Lfo, ShortUserFileDecaysToZero)
         ASSERT_LT (std::fabs (base (i)), 1.0e-12);
 }
 
+TEST_F (Lfo, ExpansionFollowsTheMagnitudesAndKeepsBasePointsAsTheyAre)
+{
+    addConstantWaves (7);
+    UserWavePoints points;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        points[i] = i < 512 ? -0.5 : 0.5;
+    store.append (points);
+    build (12, 0.5);
+
+    // Across the sign change the magnitudes hardly move, so the entries stay flat.
+    for (int j = 0; j < 200; ++j)
+        ASSERT_NEAR (table->entry (200 * 512 + j), 0.5f, 0.01f) << j;
+
+    // A negative base point is kept; the points after it are limited to 0.
+    EXPECT_LT (table->entry (200 * 100), -0.49f);
+    EXPECT_NEAR (table->entry (200 * 100 + 1), 0.0f, 0.001f);
+}
+
 TEST_F (Lfo, BadShapeInputsStayFinite)
 {
     const double inf = std::numeric_limits<double>::infinity();

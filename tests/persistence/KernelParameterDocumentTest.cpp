@@ -59,7 +59,8 @@ TEST (KernelParameterDocument, EveryMemberIsAParameterWithKnownFields)
 {
     const std::set<juce::String> fields { "Units", "Value", "Max", "Min", "min" };
 
-    for (const auto& entry : membersOf (parsedDocument()))
+    const auto document = parsedDocument();
+    for (const auto& entry : membersOf (document))
     {
         EXPECT_GT (membersOf (entry.value).size(), 0) << entry.name.toString();
         for (const auto& parameter : membersOf (entry.value))

@@ -1,0 +1,135 @@
+#include "core/ProcessorModel.h"
+#include "engine/RenderLoop.h"
+#include "kernels/KernelCatalogue.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace gatevox;
+
+namespace
+{
+constexpr int blockSize = 512;
+constexpr double sampleRate = 48000.0;
+
+enum class Pattern
+{
+    empty,         // every step empty, the bypass option on
+    oneParallel,   // one slot on layer 0
+    dense          // every layer changes slot at every step, all five slots sounding
+};
+
+void setStep (ProcessorModel& model, int layer, int step, int s)
+{
+    model.steps.write (0, layer, step, s);
+    model.stepMirror.write (layer, 0, step, s);
+}
+
+void programme (ProcessorModel& model, Pattern pattern)
+{
+    model.globalOptions.change (GlobalOptions::emptySequenceDefault, 1.0f);
+    const int kernels[numSlots] = { kernelId::tremelo, kernelId::stereoPan, kernelId::amMod, kernelId::tremelo, kernelId::amMod };
+    for (int s = 0; s < numSlots; ++s)
+    {
+        model.slot (s).ints.waitingWrite (SlotSettings::kernelId, kernels[s]);
+        auto& values = model.kernelParams (s).value;
+        values.waitingWrite (kernelParam::depth, 0.8f);
+        values.waitingWrite (kernelParam::fc, 3000.0f);
+        values.waitingWrite (kernelParam::amount, 1.0f);
+        values.waitingWrite (kernelParam::mix, 0.7f);
+    }
+
+    if (pattern == Pattern::oneParallel)
+        for (int step = 0; step < numSteps; ++step)
+            setStep (model, 0, step, 0);
+
+    if (pattern == Pattern::dense)
+    {
+        model.setRouteType (3, 1);
+        model.setRouteType (4, 1);
+        for (int layer = 0; layer < numLayers; ++layer)
+            for (int step = 0; step < numSteps; ++step)
+                setStep (model, layer, step, (layer + step + (step % 2) * 2) % numSlots);
+
+        // The fifth slot sounds through its envelope on layer 0's odd steps.
+        model.envelope (4).switches.waitingWrite (EnvelopeSettings::envelopeOn, 1.0f);
+    }
+}
+
+// Real-time factor: seconds of audio rendered per second of processing, as a
+// counter beside the time per block.
+void renderBlocks (benchmark::State& state, Pattern pattern, double tempo)
+{
+    ProcessorModel model ([] (int) { return std::string(); });
+    model.prepareToPlay (sampleRate);
+    programme (model, pattern);
+    RenderLoop loop (model);
+
+    // One second of a two-tone input, copied into the block before each call.
+    std::vector<float> toneLeft (static_cast<std::size_t> (sampleRate)), toneRight (toneLeft.size());
+    for (std::size_t i = 0; i < toneLeft.size(); ++i)
+    {
+        toneLeft[i] = 0.3f * std::sin (0.031f * static_cast<float> (i));
+        toneRight[i] = 0.3f * std::cos (0.017f * static_cast<float> (i));
+    }
+
+    std::vector<float> left (blockSize), right (blockSize);
+    double ppq = 0.25;
+    std::size_t offset = 0;
+    for (auto _ : state)
+    {
+        std::copy_n (toneLeft.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, left.begin());
+        std::copy_n (toneRight.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, right.begin());
+        offset = (offset + blockSize) % (toneLeft.size() - blockSize);
+        loop.process (left.data(), right.data(), blockSize, HostPosition { tempo, ppq });
+        ppq += blockSize * tempo / (60.0 * sampleRate);
+        benchmark::DoNotOptimize (left.data());
+    }
+    state.SetItemsProcessed (state.iterations() * blockSize);
+    state.counters["realtime_x"] = benchmark::Counter (static_cast<double> (state.iterations()) * blockSize / sampleRate,
+                                                       benchmark::Counter::kIsRate);
+}
+
+void allStepsEmpty (benchmark::State& state) { renderBlocks (state, Pattern::empty, 120.0); }
+void oneParallelSlot (benchmark::State& state) { renderBlocks (state, Pattern::oneParallel, 120.0); }
+// At 960 bpm a step lasts 3000 samples: every step changes slot on all layers.
+void densePattern (benchmark::State& state) { renderBlocks (state, Pattern::dense, 960.0); }
+
+long residentKilobytes()
+{
+    std::ifstream status ("/proc/self/status");
+    for (std::string line; std::getline (status, line);)
+        if (line.rfind ("VmRSS:", 0) == 0)
+            return std::stol (line.substr (6));
+    return 0;
+}
+
+// Resident memory of one processor model after construction and prepare at
+// 48 kHz, measured as the growth of this process (the shared sine table
+// included: the first model in a process pays for it).
+void residentMemoryPerModel (benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        const long before = residentKilobytes();
+        auto first = std::make_unique<ProcessorModel> ([] (int) { return std::string(); });
+        first->prepareToPlay (sampleRate);
+        const long afterFirst = residentKilobytes();
+        auto second = std::make_unique<ProcessorModel> ([] (int) { return std::string(); });
+        second->prepareToPlay (sampleRate);
+        const long afterSecond = residentKilobytes();
+        state.counters["first_MB"] = static_cast<double> (afterFirst - before) / 1024.0;
+        state.counters["next_MB"] = static_cast<double> (afterSecond - afterFirst) / 1024.0;
+    }
+}
+} // namespace
+
+BENCHMARK (allStepsEmpty);
+BENCHMARK (oneParallelSlot);
+BENCHMARK (densePattern);
+BENCHMARK (residentMemoryPerModel)->Iterations (1);
