@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds every format, the benchmarks and the tests, then installs the
-# plug-ins into the user's plug-in folders.
+# Builds every format, the renderer, the benchmarks and the tests, installs
+# the plug-ins into the user's plug-in folders and renders the demo pattern.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +19,7 @@ echo "VST 2.4:    $HOME/.vst/Gatevox.so"
 echo "VST3:       $HOME/.vst3/Gatevox.vst3"
 echo "LV2:        $HOME/.lv2/Gatevox.lv2"
 echo "Standalone: $(pwd)/$artefacts/Standalone/Gatevox"
+
+renderer=build/tools/render/gatevox_render_artefacts/Release/gatevox-render
+echo "Renderer:   $(pwd)/$renderer"
+"$renderer" --output gatevox-demo.wav
