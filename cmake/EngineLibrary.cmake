@@ -20,6 +20,10 @@ add_library (gatevox_engine STATIC
     modulation/LfoGenerators.cpp
     modulation/LfoWaveTable.cpp
     modulation/UserWaveFile.cpp
+    params/LfoShapeChange.cpp
+    params/ParameterApplier.cpp
+    params/ParameterLayout.cpp
+    params/ParameterText.cpp
     modulation/UserWaveStore.cpp)
 
 target_include_directories (gatevox_engine PUBLIC "${PROJECT_SOURCE_DIR}")

@@ -72,7 +72,8 @@ void StepClock::sampleHead() noexcept
     seq.ints.skippingWrite (SequencerState::seqPosition, step);
 
     const std::int64_t patternsInCycle = std::max<std::int64_t> (1, std::int64_t { seq.ints.read (SequencerState::patternCount) } + 1);
-    const auto pattern = truncTo<std::int64_t> (x * 0.0625f) % patternsInCycle;
+    // With one pattern in the cycle the remainder is always 0: skip the division.
+    const auto pattern = patternsInCycle == 1 ? 0 : truncTo<std::int64_t> (x * 0.0625f) % patternsInCycle;
     seq.ints.skippingWrite (SequencerState::playPattern,
                             static_cast<std::int32_t> (std::clamp<std::int64_t> (pattern, 0, numPatterns - 1)));
 

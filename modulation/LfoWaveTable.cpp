@@ -64,7 +64,7 @@ void LfoWaveTable::expand() noexcept
     const double fl = number >= 2 && number <= 4 ? limitLfoFloor (floor()) : 0.0;
 
     // Only a builder moves the published index, and this one holds the build.
-    const int bank = publishedBank.load (std::memory_order_relaxed);
+    const int bank = 1 - publishedBank.load (std::memory_order_relaxed);
     while (readers[static_cast<std::size_t> (bank)].load (std::memory_order_seq_cst) != 0)
     {
     }

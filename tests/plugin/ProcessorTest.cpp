@@ -1,5 +1,7 @@
 #include "core/SkiptorAudioProcessor.h"
 
+#include "kernels/KernelCatalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -76,27 +78,45 @@ TEST (Processor, EditorIsTheFixedSizeWindow)
     EXPECT_EQ (editor->getHeight(), 500);
 }
 
-TEST (Processor, AudioPassesUnchangedWhileTheClockRuns)
+TEST (Processor, EmptyStepsWithBypassPassAudioAtTheMasterGain)
 {
     SkiptorAudioProcessor p;
     p.prepareToPlay (44100.0, 256);
     FixedPlayHead head (120.0, 37.5);
     p.setPlayHead (&head);
+    p.getModel().globalOptions.change (gatevox::GlobalOptions::emptySequenceDefault, 1.0f);
+    p.getModel().globalOptions.change (gatevox::GlobalOptions::additionalSmoothing, 1.0f);
 
     auto buffer = rampBuffer (256);
     const auto input = buffer;
     juce::MidiBuffer midi;
     p.processBlock (buffer, midi);
 
+    const float masterGain = std::pow (10.0f, 0.15f);
     for (int c = 0; c < 2; ++c)
         for (int i = 0; i < 256; ++i)
-            ASSERT_EQ (buffer.getSample (c, i), input.getSample (c, i));
+            ASSERT_EQ (buffer.getSample (c, i), input.getSample (c, i) * masterGain);
 
     auto& model = p.getModel();
     EXPECT_EQ (model.transport.step.get(), 6);
     EXPECT_EQ (model.transport.samplesPerStep.get(), 22050);
     EXPECT_NEAR (model.transport.ppqPos.get(), 37.5 + 256 * 120.0 / (60.0 * 44100.0), 1e-9);
     p.setPlayHead (nullptr);
+}
+
+TEST (Processor, ChoosingAKernelLoadsItsDefaults)
+{
+    SkiptorAudioProcessor p;
+    auto& model = p.getModel();
+    p.chooseKernel (2, "LPF 12dB");
+    EXPECT_EQ (model.slot (2).ints.read (gatevox::SlotSettings::kernelId), gatevox::kernelId::lpf12dB);
+    EXPECT_EQ (model.kernelParams (2).value.read (gatevox::kernelParam::fc), 3000.0f);
+    EXPECT_EQ (model.kernelParams (2).maximum.read (gatevox::kernelParam::fc), 20000.0f);
+
+    // A name outside the catalogue runs as "BYPASS" with nothing loaded.
+    p.chooseKernel (2, "LPF MOOG");
+    EXPECT_EQ (model.slot (2).ints.read (gatevox::SlotSettings::kernelId), gatevox::kernelId::bypass);
+    EXPECT_EQ (model.kernelParams (2).value.read (gatevox::kernelParam::fc), 0.0f);
 }
 
 TEST (Processor, NoPlayHeadOrPositionZeroLeavesTheBlockAlone)

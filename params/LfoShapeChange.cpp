@@ -1,0 +1,86 @@
+#include "LfoShapeChange.h"
+
+#include "ParameterConversions.h"
+
+namespace gatevox
+{
+namespace
+{
+constexpr float hostWaveFloorControl = 0.0125f;
+
+void rebuild (LfoWaveTable& table, std::int32_t number, double duty, double floor) noexcept
+{
+    table.generate (number, duty, floor);
+    table.expand();
+}
+
+[[nodiscard]] bool takesFloor (std::int32_t number) noexcept { return number >= 2 && number <= 4; }
+} // namespace
+
+void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v) noexcept
+{
+    const std::int32_t w = waveformOf (v);
+    if (slot.ints.read (SlotSettings::waveform) == w)
+        return;
+
+    slot.ints.waitingWrite (SlotSettings::waveform, w);
+    slot.floats.waitingWrite (SlotSettings::waveformNormalised, v);
+
+    table.setWaveformNumber (w);
+    switch (w)
+    {
+        case 0: // sine
+        case 5:
+        case 6:
+            table.setDuty (hostWaveDuty);
+            rebuild (table, w, hostWaveDuty, hostWaveFloor);
+            slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
+            return;
+
+        case 1: // triangle: no duty
+            rebuild (table, w, hostWaveDuty, hostWaveFloor);
+            slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
+            return;
+
+        case 2: // ramps: a full-length ramp above the floor
+        case 3:
+            table.setDuty (1.0);
+            table.setFloor (hostWaveFloor);
+            rebuild (table, w, 1.0, hostWaveFloor);
+            slot.floats.waitingWrite (SlotSettings::dutyCycle, 1.0f);
+            slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
+            return;
+
+        case 4: // square
+            table.setDuty (hostWaveDuty);
+            table.setFloor (hostWaveFloor);
+            rebuild (table, w, hostWaveDuty, hostWaveFloor);
+            slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
+            slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
+            return;
+
+        default: // user waves keep the slot's duty and floor controls
+            rebuild (table, w, hostWaveDuty, hostWaveFloor);
+            return;
+    }
+}
+
+void changeDuty (LfoWaveTable& table, double duty) noexcept
+{
+    // The generated waveforms 0-6 are rebuilt (the triangle ignores the
+    // duty); user waves are not.
+    const std::int32_t w = table.waveformNumber();
+    if (w >= 0 && w <= 6)
+        rebuild (table, w, duty, table.floor());
+    table.setDuty (duty);
+}
+
+void changeFloor (LfoWaveTable& table, double floor) noexcept
+{
+    const std::int32_t w = table.waveformNumber();
+    table.setFloor (floor);
+    if (takesFloor (w))
+        rebuild (table, w, table.duty(), floor);
+}
+
+} // namespace gatevox

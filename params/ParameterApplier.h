@@ -1,0 +1,17 @@
+#pragma once
+
+#include "../core/ProcessorModel.h"
+
+namespace gatevox
+{
+
+// The one road by which host automation and the editor change the model.
+// An index outside 0-196 is ignored. The value is limited to 0-1 and kept in
+// the model's parameter table (a value that is not a number is kept as it is
+// and acts as 0), then written into the records it controls under their write
+// disciplines; LFO tables and envelope segments that depend on it are rebuilt
+// inside the call. Any thread but the audio thread; several may call at once.
+// Never allocates and takes no lock.
+void setParameter (ProcessorModel& model, int index, float value) noexcept;
+
+} // namespace gatevox
