@@ -13,6 +13,8 @@ add_library (gatevox_engine STATIC
     engine/StepClock.cpp
     engine/TransitionGains.cpp
     engine/TransitionSmoother.cpp
+    kernels/DelayKernels.cpp
+    kernels/FilterKernels.cpp
     kernels/KernelCatalogue.cpp
     kernels/KernelDispatch.cpp
     kernels/ShortKernels.cpp
@@ -20,11 +22,11 @@ add_library (gatevox_engine STATIC
     modulation/LfoGenerators.cpp
     modulation/LfoWaveTable.cpp
     modulation/UserWaveFile.cpp
+    modulation/UserWaveStore.cpp
     params/LfoShapeChange.cpp
     params/ParameterApplier.cpp
     params/ParameterLayout.cpp
-    params/ParameterText.cpp
-    modulation/UserWaveStore.cpp)
+    params/ParameterText.cpp)
 
 target_include_directories (gatevox_engine PUBLIC "${PROJECT_SOURCE_DIR}")
 target_link_libraries (gatevox_engine PRIVATE gatevox_warnings)

@@ -138,10 +138,12 @@ void ProcessorModel::prepareToPlay (double sampleRate) noexcept
 
     render.clearInputAndOutput();
     render.lastOutput = {};
+    clearFilterMemories (banks->filters);
     render.clearLayerOutputs();
     render.inputLevel = {};
 
     applySampleRate (sampleRate);
+    prepareDelays (banks->delays, static_cast<double> (transport.sampleRateFloat.get()));
 
     render.crossfadeLength = RenderFields::defaultCrossfadeLength;
     render.transitionFlag = 0;

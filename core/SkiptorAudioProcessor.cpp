@@ -20,9 +20,13 @@ SkiptorAudioProcessor::SkiptorAudioProcessor()
 void SkiptorAudioProcessor::chooseKernel (int s, const juce::String& kernelName)
 {
     const int slot = std::clamp (s, 0, gatevox::numSlots - 1);
-    const int id = gatevox::kernelIdOfName (kernelName.toStdString());
-    model->slot (slot).ints.waitingWrite (gatevox::SlotSettings::kernelId, id < 0 ? gatevox::kernelId::bypass : id);
-    kernelDefaults[static_cast<std::size_t> (slot)].load (model->kernelParams (slot), kernelName);
+    // A name outside the catalogue runs as "BYPASS", and loads nothing.
+    const int found = gatevox::kernelIdOfName (kernelName.toStdString());
+    const int id = found < 0 ? gatevox::kernelId::bypass : found;
+    model->slot (slot).ints.waitingWrite (gatevox::SlotSettings::kernelId, id);
+    const auto name = gatevox::kernelNameOfId (id);
+    kernelDefaults[static_cast<std::size_t> (slot)].load (model->kernelParams (slot),
+                                                          juce::String (name.data(), name.size()));
 }
 
 const juce::String SkiptorAudioProcessor::getInputChannelName (int channelIndex) const

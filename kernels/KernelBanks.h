@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DelayBanks.h"
+#include "FilterBanks.h"
+
 #include <array>
 #include <cstdint>
 
@@ -20,6 +23,8 @@ struct KernelBanks
 {
     static constexpr int objectsPerBank = 10;
 
+    FilterBanks filters;
+    DelayBanks delays;
     std::array<ModulatorObject, objectsPerBank> modulators {};
 };
 

@@ -1,5 +1,7 @@
 #include "KernelDispatch.h"
 
+#include "DelayKernels.h"
+#include "FilterKernels.h"
 #include "KernelCatalogue.h"
 #include "ShortKernels.h"
 #include "../core/ModelSizes.h"
@@ -34,9 +36,12 @@ void dispatchKernel (const KernelContext& context, int kernelId, StereoIn in, fl
             out.right = 0.0f;
             return;
 
-        // "BYPASS", ids outside the catalogue, and the kernels whose building
-        // blocks are not in yet.
         default:
+            if (runFilterKernel (context, kernelId, in, lfo, out) || runDelayKernel (context, kernelId, in, lfo, out))
+                return;
+
+            // "BYPASS", ids outside the catalogue, and the kernels whose
+            // building blocks are not in yet.
             passThrough (in, out);
             return;
     }

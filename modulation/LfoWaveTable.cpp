@@ -37,7 +37,7 @@ std::int32_t positionStep (float frequency, float fs) noexcept
 } // namespace
 
 LfoWaveTable::LfoWaveTable (UserWaveStore& store)
-    : userWaves (store), banks (std::make_unique<float[]> (2 * static_cast<std::size_t> (tablePoints)))
+    : userWaves (store), banks (std::make_unique<std::atomic<float>[]> (2 * static_cast<std::size_t> (tablePoints)))
 {
 }
 
@@ -63,13 +63,12 @@ void LfoWaveTable::expand() noexcept
     const std::int32_t number = currentWaveform;
     const double fl = number >= 2 && number <= 4 ? limitLfoFloor (floor()) : 0.0;
 
-    // Only a builder moves the published index, and this one holds the build.
-    const int bank = 1 - publishedBank.load (std::memory_order_relaxed);
-    while (readers[static_cast<std::size_t> (bank)].load (std::memory_order_seq_cst) != 0)
-    {
-    }
+    // Only a builder moves the generation, and this one holds the build.
+    const auto published = generation.load (std::memory_order_relaxed);
+    const auto bank = static_cast<std::size_t> ((published + 1) & 1);
+    std::atomic_thread_fence (std::memory_order_release);
 
-    float* out = banks.get() + static_cast<std::size_t> (bank) * static_cast<std::size_t> (tablePoints);
+    auto* out = banks.get() + bank * static_cast<std::size_t> (tablePoints);
     OnePole smoother;
     constexpr double lastStep = interpolationCount - 1;
     double prev = base[0];
@@ -79,7 +78,7 @@ void LfoWaveTable::expand() noexcept
     for (std::size_t i = 0; i < base.size(); ++i)
     {
         const double cur = base[i];
-        *out++ = static_cast<float> (cur);
+        (out++)->store (static_cast<float> (cur), std::memory_order_relaxed);
 
         const float slope = std::fabs (static_cast<float> (cur)) - std::fabs (static_cast<float> (prev));
         for (int j = 1; j < interpolationCount; ++j)
@@ -87,12 +86,12 @@ void LfoWaveTable::expand() noexcept
             double v = cur + static_cast<double> (slope) * j / lastStep;
             v = std::max (std::min (v, 1.0), fl);
             v = std::max (smoother.step (v), fl);
-            *out++ = static_cast<float> (v);
+            (out++)->store (static_cast<float> (v), std::memory_order_relaxed);
         }
         prev = cur;
     }
 
-    publishedBank.store (bank, std::memory_order_seq_cst);
+    generation.store (published + 1, std::memory_order_release);
     buildCounter.fetch_sub (1, std::memory_order_release);
 }
 
@@ -100,18 +99,13 @@ float LfoWaveTable::publishedEntry (std::int32_t index) const noexcept
 {
     for (;;)
     {
-        const int bank = publishedBank.load (std::memory_order_seq_cst);
-        auto& count = readers[static_cast<std::size_t> (bank)];
-        count.fetch_add (1, std::memory_order_seq_cst);
-
-        if (publishedBank.load (std::memory_order_seq_cst) == bank)
-        {
-            const float value = banks[static_cast<std::size_t> (bank) * static_cast<std::size_t> (tablePoints)
-                                      + static_cast<std::size_t> (index)];
-            count.fetch_sub (1, std::memory_order_release);
+        const auto seen = generation.load (std::memory_order_acquire);
+        const auto bank = static_cast<std::size_t> (seen & 1);
+        const float value = banks[bank * static_cast<std::size_t> (tablePoints) + static_cast<std::size_t> (index)]
+                                .load (std::memory_order_relaxed);
+        std::atomic_thread_fence (std::memory_order_acquire);
+        if (generation.load (std::memory_order_relaxed) == seen)
             return value;
-        }
-        count.fetch_sub (1, std::memory_order_release);
     }
 }
 

@@ -16,15 +16,16 @@ namespace gatevox
 // One slot's wave-table LFO: a 1024-point base wave, expanded into a table of
 // 204,800 points that the audio thread reads once per sample.
 //
-// Publication: the table has two banks. An expansion builds into the bank that
-// is not published and then publishes it with one atomic store of the bank
-// index. A reader raises the reader count of the bank it found published,
-// checks that the published index has not moved (otherwise it lowers the
-// count and tries again), reads one entry and lowers the count. Before a
-// builder writes into a bank it spins until that bank's reader count is 0;
-// readers hold it for a few nanoseconds only. Readers never wait for a build
-// and never see a bank that is being written; any number of readers may read
-// at once. The raise, the checks and the publish are sequentially consistent.
+// Publication: the table has two banks and a generation count, the number of
+// expansions published so far; generation g is in bank g mod 2. An expansion
+// (one at a time) writes bank (g + 1) mod 2, which no reader of generation g
+// reads, then publishes g + 1 with a release store. A reader loads the
+// generation, reads its entry from that bank and loads the generation again:
+// if it moved, the next expansion may have started on the bank just read, so
+// the reader tries again with the new one. The builder's release fence before
+// its first write makes any value of a new build visible only together with
+// the generation that announces it. Readers never wait for a build and cost
+// two plain loads; entries are relaxed atomics, so no access is a data race.
 class LfoWaveTable
 {
 public:
@@ -76,9 +77,8 @@ private:
     GuardedBlock<double, 2> shape;
     std::array<RelaxedAtomic<double>, basePoints> base {};
 
-    std::unique_ptr<float[]> banks;
-    std::atomic<int> publishedBank { 0 };
-    mutable std::array<std::atomic<int>, 2> readers {};
+    std::unique_ptr<std::atomic<float>[]> banks;
+    std::atomic<std::uint32_t> generation { 0 };
     std::atomic<std::int32_t> buildCounter { 0 };
 };
 
