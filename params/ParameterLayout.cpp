@@ -93,6 +93,9 @@ ParameterAddress addressIn (const FamilyRange& range, int offset) noexcept
 
 std::optional<ParameterAddress> decodeParameter (int index) noexcept
 {
+    if (index < 0 || index >= ix::count)
+        return std::nullopt;
+
     for (const auto& range : ranges)
     {
         const int offset = index - range.first;
