@@ -66,7 +66,6 @@ void LfoWaveTable::expand() noexcept
     // Only a builder moves the generation, and this one holds the build.
     const auto published = generation.load (std::memory_order_relaxed);
     const auto bank = static_cast<std::size_t> ((published + 1) & 1);
-    std::atomic_thread_fence (std::memory_order_release);
 
     auto* out = banks.get() + bank * static_cast<std::size_t> (tablePoints);
     OnePole smoother;
@@ -78,7 +77,7 @@ void LfoWaveTable::expand() noexcept
     for (std::size_t i = 0; i < base.size(); ++i)
     {
         const double cur = base[i];
-        (out++)->store (static_cast<float> (cur), std::memory_order_relaxed);
+        (out++)->store (static_cast<float> (cur), std::memory_order_release);
 
         const float slope = std::fabs (static_cast<float> (cur)) - std::fabs (static_cast<float> (prev));
         for (int j = 1; j < interpolationCount; ++j)
@@ -86,7 +85,7 @@ void LfoWaveTable::expand() noexcept
             double v = cur + static_cast<double> (slope) * j / lastStep;
             v = std::max (std::min (v, 1.0), fl);
             v = std::max (smoother.step (v), fl);
-            (out++)->store (static_cast<float> (v), std::memory_order_relaxed);
+            (out++)->store (static_cast<float> (v), std::memory_order_release);
         }
         prev = cur;
     }
@@ -102,8 +101,7 @@ float LfoWaveTable::publishedEntry (std::int32_t index) const noexcept
         const auto seen = generation.load (std::memory_order_acquire);
         const auto bank = static_cast<std::size_t> (seen & 1);
         const float value = banks[bank * static_cast<std::size_t> (tablePoints) + static_cast<std::size_t> (index)]
-                                .load (std::memory_order_relaxed);
-        std::atomic_thread_fence (std::memory_order_acquire);
+                                .load (std::memory_order_acquire);
         if (generation.load (std::memory_order_relaxed) == seen)
             return value;
     }

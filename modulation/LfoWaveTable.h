@@ -22,10 +22,10 @@ namespace gatevox
 // reads, then publishes g + 1 with a release store. A reader loads the
 // generation, reads its entry from that bank and loads the generation again:
 // if it moved, the next expansion may have started on the bank just read, so
-// the reader tries again with the new one. The builder's release fence before
-// its first write makes any value of a new build visible only together with
-// the generation that announces it. Readers never wait for a build and cost
-// two plain loads; entries are relaxed atomics, so no access is a data race.
+// the reader tries again with the new one. Entries are stored with release and
+// loaded with acquire (plain moves on x86): a reader that meets a value of a
+// build in progress therefore also sees the generation that build started
+// from, and retries. Readers never wait for a build; no access is a data race.
 class LfoWaveTable
 {
 public:
