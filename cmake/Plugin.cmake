@@ -28,6 +28,7 @@ target_compile_definitions (Gatevox PUBLIC
 
 set (GATEVOX_PLUGIN_SOURCES
     "${PROJECT_SOURCE_DIR}/core/SkiptorAudioProcessor.cpp"
+    "${PROJECT_SOURCE_DIR}/core/SkiptorParameter.cpp"
     "${PROJECT_SOURCE_DIR}/editor/PlaceholderEditor.cpp"
     "${PROJECT_SOURCE_DIR}/persistence/KernelDefaults.cpp"
     "${PROJECT_SOURCE_DIR}/persistence/KernelParameterDocument.cpp"

@@ -1,5 +1,6 @@
 #include "SkiptorAudioProcessor.h"
 
+#include "SkiptorParameter.h"
 #include "../editor/PlaceholderEditor.h"
 #include "../persistence/SharedFolder.h"
 
@@ -15,6 +16,14 @@ SkiptorAudioProcessor::SkiptorAudioProcessor()
       model (std::make_unique<gatevox::ProcessorModel> (gatevox::userWaveFileText)),
       renderLoop (*model)
 {
+    for (int index = 0; index < gatevox::numAutomationParameters; ++index)
+        addParameter (new SkiptorParameter (*model, index));
+}
+
+void SkiptorAudioProcessor::setParameterNotifyingHost (int index, float value)
+{
+    if (auto* parameter = getParameters()[index])
+        parameter->setValueNotifyingHost (value);
 }
 
 void SkiptorAudioProcessor::chooseKernel (int s, const juce::String& kernelName)

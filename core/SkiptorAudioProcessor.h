@@ -50,6 +50,10 @@ public:
     // default parameter values and ranges. Off the audio thread.
     void chooseKernel (int s, const juce::String& kernelName);
 
+    // The editor's road for a parameter change: the same as host automation,
+    // and the host is told, so that it records the change.
+    void setParameterNotifyingHost (int index, float value);
+
     [[nodiscard]] gatevox::ProcessorModel& getModel() noexcept { return *model; }
     [[nodiscard]] juce::CriticalSection& getEditorLock() noexcept { return editorLock; }
 

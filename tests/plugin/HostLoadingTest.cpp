@@ -1,6 +1,8 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <pluginterfaces/vst2.x/aeffect.h>
 
+#include "params/ParameterLayout.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -62,6 +64,25 @@ void expectAudioPasses (juce::AudioPluginInstance& plugin)
     plugin.releaseResources();
 }
 
+// Every format lists the 197 parameters in the same order, with the same
+// names and texts, and a value set through the host reads back.
+void expectParameters (juce::AudioPluginInstance& plugin)
+{
+    const auto& parameters = plugin.getParameters();
+    ASSERT_GE (parameters.size(), gatevox::numAutomationParameters);
+    for (int i = 0; i < gatevox::numAutomationParameters; ++i)
+    {
+        ASSERT_EQ (parameters[i]->getName (1024), juce::String (gatevox::parameterName (i))) << i;
+        ASSERT_EQ (parameters[i]->getValue(), 0.0f) << i;
+    }
+
+    auto& mix = *parameters[41];
+    mix.setValue (0.25f);
+    EXPECT_EQ (mix.getValue(), 0.25f);
+    EXPECT_EQ (mix.getCurrentValueAsText(), "0.25");
+    mix.setValue (1.0f);
+}
+
 AEffect* vst2Effect (juce::AudioPluginInstance& plugin)
 {
     struct Finder final : juce::ExtensionsVisitor
@@ -111,7 +132,9 @@ TEST (HostLoading, Vst2IdentityAndAudio)
     char midiOut[] = "sendVstMidiEvent";
     EXPECT_NE (effect.dispatcher (&effect, effCanDo, 0, 0, midiIn, 0.0f), 1);
     EXPECT_NE (effect.dispatcher (&effect, effCanDo, 0, 0, midiOut, 0.0f), 1);
+    EXPECT_EQ (effect.numParams, gatevox::numAutomationParameters);
 
+    expectParameters (*plugin);
     expectAudioPasses (*plugin);
 }
 
@@ -124,6 +147,7 @@ TEST (HostLoading, Vst3IdentityAndAudio)
     ASSERT_NE (plugin, nullptr);
     expectHostView (*plugin);
     EXPECT_EQ (plugin->getPluginDescription().version, "0.0.100");
+    expectParameters (*plugin);
     expectAudioPasses (*plugin);
 }
 
@@ -137,5 +161,6 @@ TEST (HostLoading, Lv2IdentityAndAudio)
     auto plugin = load (format, GATEVOX_LV2_URI);
     ASSERT_NE (plugin, nullptr);
     expectHostView (*plugin);
+    expectParameters (*plugin);
     expectAudioPasses (*plugin);
 }

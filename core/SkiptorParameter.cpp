@@ -1,0 +1,32 @@
+#include "SkiptorParameter.h"
+
+#include "../params/ParameterApplier.h"
+#include "../params/ParameterLayout.h"
+#include "../params/ParameterText.h"
+
+float SkiptorParameter::getValue() const
+{
+    return gatevox::parameterValue (model, index);
+}
+
+void SkiptorParameter::setValue (float newValue)
+{
+    gatevox::setParameter (model, index, newValue);
+}
+
+juce::String SkiptorParameter::getName (int maximumStringLength) const
+{
+    return juce::String (gatevox::parameterName (index)).substring (0, juce::jmax (0, maximumStringLength));
+}
+
+juce::String SkiptorParameter::getText (float value, int maximumStringLength) const
+{
+    // The host shows the normalised value itself, as "%.9g" in the C locale.
+    const float shown = value >= 0.0f && value <= 1.0f ? value : 0.0f;
+    return juce::String (gatevox::formatParameterValue (shown)).substring (0, juce::jmax (0, maximumStringLength));
+}
+
+float SkiptorParameter::getValueForText (const juce::String& text) const
+{
+    return juce::jlimit (0.0f, 1.0f, text.trim().getFloatValue());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ProcessorModel.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+// One of the 197 automation parameters as every plug-in format sees it: a thin
+// forwarder to the engine's parameter table. The identity is the index, so it
+// is the same in every format and every version.
+class SkiptorParameter final : public juce::AudioProcessorParameter
+{
+public:
+    SkiptorParameter (gatevox::ProcessorModel& modelToControl, int parameterIndex)
+        : model (modelToControl), index (parameterIndex) {}
+
+    float getValue() const override;
+    void setValue (float newValue) override;
+    float getDefaultValue() const override { return 0.0f; }
+    juce::String getName (int maximumStringLength) const override;
+    juce::String getLabel() const override { return {}; }
+    juce::String getText (float value, int maximumStringLength) const override;
+    float getValueForText (const juce::String& text) const override;
+
+private:
+    gatevox::ProcessorModel& model;
+    const int index;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SkiptorParameter)
+};
