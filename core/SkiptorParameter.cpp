@@ -4,6 +4,14 @@
 #include "../params/ParameterLayout.h"
 #include "../params/ParameterText.h"
 
+SkiptorParameter::SkiptorParameter (gatevox::ProcessorModel& modelToControl, int indexInTable)
+    : juce::AudioProcessorParameterWithID (juce::ParameterID { "p" + juce::String (indexInTable).paddedLeft ('0', 3), 1 },
+                                           gatevox::parameterName (indexInTable)),
+      model (modelToControl),
+      index (indexInTable)
+{
+}
+
 float SkiptorParameter::getValue() const
 {
     return gatevox::parameterValue (model, index);

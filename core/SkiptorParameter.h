@@ -5,13 +5,14 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 
 // One of the 197 automation parameters as every plug-in format sees it: a thin
-// forwarder to the engine's parameter table. The identity is the index, so it
-// is the same in every format and every version.
-class SkiptorParameter final : public juce::AudioProcessorParameter
+// forwarder to the engine's parameter table. Its identity comes from its index
+// ("p000" to "p196", zero-padded so that hosts which sort identities keep the
+// order, and the index itself where a format numbers parameters), so it is the
+// same in every format and every version.
+class SkiptorParameter final : public juce::AudioProcessorParameterWithID
 {
 public:
-    SkiptorParameter (gatevox::ProcessorModel& modelToControl, int parameterIndex)
-        : model (modelToControl), index (parameterIndex) {}
+    SkiptorParameter (gatevox::ProcessorModel& modelToControl, int indexInTable);
 
     float getValue() const override;
     void setValue (float newValue) override;
