@@ -13,11 +13,25 @@ add_library (gatevox_engine STATIC
     engine/StepClock.cpp
     engine/TransitionGains.cpp
     engine/TransitionSmoother.cpp
+    kernels/BandPassPair.cpp
+    kernels/CombLine.cpp
+    kernels/DelayBanks.cpp
+    kernels/DelayEngine.cpp
+    kernels/ColorKernels.cpp
     kernels/DelayKernels.cpp
+    kernels/DelayLine.cpp
+    kernels/FilterBanks.cpp
     kernels/FilterKernels.cpp
+    kernels/FormantKernels.cpp
+    kernels/FilterSections.cpp
     kernels/KernelCatalogue.cpp
     kernels/KernelDispatch.cpp
+    kernels/ModulatorKernels.cpp
+    kernels/ResamplerKernels.cpp
+    kernels/ShaperKernels.cpp
+    kernels/Shapers.cpp
     kernels/ShortKernels.cpp
+    kernels/StateVariableFilter.cpp
     modulation/EnvelopeGenerator.cpp
     modulation/LfoGenerators.cpp
     modulation/LfoWaveTable.cpp

@@ -1,16 +1,159 @@
 #include "FilterKernels.h"
-#include "FilterBanks.h"
+
+#include "ChannelPairs.h"
+#include "KernelCatalogue.h"
+#include "ShaperKernels.h"
+#include "Sweeps.h"
 
 namespace gatevox
 {
 
-bool runFilterKernel (const KernelContext&, int, StereoIn, float, StereoOut) noexcept
+namespace
 {
-    return false;
+namespace p = kernelParam;
+
+// Both low-pass biquad kernels use owner key 0, so where their sections
+// overlap across slots they share history.
+void lpf12dB (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    auto& banks = c.banks.filters;
+    const float fc = sweepDown (c.eff (p::fc), c.eff (p::fmin), lfo);
+    banks.scratch = designLowPass (fc, c.eff (p::q), c.fs);
+    blendInto (out, in, biquadPair (banks, 7 * c.slot, pairOf (in), 0), c.eff (p::mix));
 }
 
-void clearFilterMemories (FilterBanks&) noexcept
+void lpf24dB (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
 {
+    auto& banks = c.banks.filters;
+    const float fc = sweepDown (c.eff (p::fc), c.eff (p::fmin), lfo);
+    banks.scratch = designLowPass (fc, c.eff (p::q), c.fs);
+    const int base = 4 * c.slot;
+    const StereoPair first { biquadProcess (banks.biquad (base), in.left, banks.scratch, 0),
+                             biquadProcess (banks.biquad (base + 2), in.right, banks.scratch, 0) };
+    const StereoPair wet { biquadProcess (banks.biquad (base + 1), first.left, banks.scratch, 0),
+                           biquadProcess (banks.biquad (base + 3), first.right, banks.scratch, 0) };
+    blendInto (out, in, wet, c.eff (p::mix));
+}
+
+void hpf12dB (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    auto& banks = c.banks.filters;
+    const float fc = sweepDownBySpan (c.eff (p::fc), c.eff (p::fmin), lfo);
+    banks.scratch = designHighPass (fc, c.eff (p::q), c.fs);
+    blendInto (out, in, biquadPair (banks, 7 * c.slot, pairOf (in), kernelId::hpf12dB), c.eff (p::mix));
+}
+
+void hpf24dB (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    constexpr int key = kernelId::hpf24dB;
+    auto& banks = c.banks.filters;
+    const float fc = sweepDownBySpan (c.eff (p::fc), c.eff (p::fmin), lfo);
+    banks.scratch = designHighPass (fc, c.eff (p::q), c.fs);
+    const int base = 7 * c.slot;
+    const StereoPair first { biquadProcess (banks.biquad (base), in.left, banks.scratch, key),
+                             biquadProcess (banks.biquad (base + 2), in.right, banks.scratch, key) };
+    const StereoPair wet { biquadProcess (banks.biquad (base + 1), first.left, banks.scratch, key),
+                           biquadProcess (banks.biquad (base + 3), first.right, banks.scratch, key) };
+    blendInto (out, in, wet, c.eff (p::mix));
+}
+
+void lpfSvf1 (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    const float fc = sweepDown (c.eff (p::fc), c.eff (p::fmin), lfo);
+    blendInto (out, in, svfPair (c, fc, svfMode::lowPass, c.eff (p::q), 1.0f, pairOf (in)), c.eff (p::mix));
+}
+
+void hpfSvf1 (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    const float fc = sweepDownBySpan (c.eff (p::fc), c.eff (p::fmin), lfo);
+    const float damping = 1.5f - 1.5f * c.eff (p::res);
+    blendInto (out, in, svfPair (c, fc, svfMode::highPass, damping, 0.111f, pairOf (in)), c.eff (p::mix));
+}
+
+void peakSvf (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    const float fc = c.eff (p::fc) * lfo;
+    blendInto (out, in, svfPair (c, fc, svfMode::peak, c.eff (p::q), 1.0f, pairOf (in)), c.eff (p::mix));
+}
+
+void bpfSvf1 (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    const float fc = c.eff (p::fc) * lfo;
+    blendInto (out, in, svfPair (c, fc, svfMode::bandPass, c.eff (p::q), 0.0f, pairOf (in)), c.eff (p::mix));
+}
+
+// Peaking section with q = 1000 Hz, so the quality is fs / 1000. The design
+// replaces every field of the scratch, clearing what it held.
+void peakingKernel (const KernelContext& c, StereoIn in, float fc, float gain, int key, StereoOut out) noexcept
+{
+    auto& banks = c.banks.filters;
+    banks.scratch = designPeak (fc, gain, 1000.0f, c.fs);
+    blendInto (out, in, biquadPair (banks, 7 * c.slot, pairOf (in), key), c.eff (p::mix));
+}
+
+// With a gain of -6 the section inverts and amplifies a narrow band; blended
+// with the dry signal it becomes a cut.
+void notch (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    const float fc = sweepDownBySpan (c.eff (p::fc), c.eff (p::fmin), lfo);
+    peakingKernel (c, in, fc, -6.0f, kernelId::notch, out);
+}
+
+// Frequency and gain are read without the envelope's factor.
+void peakBiquad (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    const float fc = sweepDownBySpan (c.raw (p::fc), c.eff (p::fmin), lfo);
+    peakingKernel (c, in, fc, c.raw (p::gain), kernelId::peakBiquad, out);
+}
+
+// Each channel's pair blends and limits by itself.
+void bpfThin (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    auto& banks = c.banks.filters;
+    const float fc = c.eff (p::fc) * lfo;
+    const float bw = c.eff (p::bw);
+    const float q = c.eff (p::q);
+    const float m = c.eff (p::mix);
+    out.left = bandPassPair (banks.bandPass (2 * c.slot), in.left, fc, bw, q, m, c.fs);
+    out.right = bandPassPair (banks.bandPass (2 * c.slot + 1), in.right, fc, bw, q, m, c.fs);
+}
+
+void resonator (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    const float f = sweepAbove (c.eff (p::freq1), c.eff (p::freq2), lfo);
+    blendInto (out, in, resonatorPair (c, f, c.eff (p::q), pairOf (in)), c.eff (p::mix));
+}
+} // namespace
+
+bool runFilterKernel (const KernelContext& context, int kernel, StereoIn in, float lfo, StereoOut out) noexcept
+{
+    namespace id = kernelId;
+
+    switch (kernel)
+    {
+        case id::lpf12dB:    lpf12dB (context, in, lfo, out); return true;
+        case id::lpf24dB:    lpf24dB (context, in, lfo, out); return true;
+        case id::lpfSvf1:    lpfSvf1 (context, in, lfo, out); return true;
+        case id::lpfFuzz:    lpfFuzzKernel (context, in, lfo, out); return true;
+        case id::lpfGrunge:  lpfGrungeKernel (context, in, lfo, out); return true;
+        case id::hpfSvf1:    hpfSvf1 (context, in, lfo, out); return true;
+        case id::hpfFuzz:    hpfFuzzKernel (context, in, lfo, out); return true;
+        case id::hpfGrunge:  hpfGrungeKernel (context, in, lfo, out); return true;
+        case id::hpf12dB:    hpf12dB (context, in, lfo, out); return true;
+        case id::hpf24dB:    hpf24dB (context, in, lfo, out); return true;
+        case id::notch:      notch (context, in, lfo, out); return true;
+        case id::peakSvf:    peakSvf (context, in, lfo, out); return true;
+        case id::peakBiquad: peakBiquad (context, in, lfo, out); return true;
+        case id::bpfSvf1:    bpfSvf1 (context, in, lfo, out); return true;
+        case id::bpfExcited: bpfExcitedKernel (context, in, lfo, out); return true;
+        case id::bpfGrunge:  bpfGrungeKernel (context, in, lfo, out); return true;
+        case id::bpfThin:    bpfThin (context, in, lfo, out); return true;
+        case id::resonator:  resonator (context, in, lfo, out); return true;
+        case id::distort:    distortKernel (context, in, out); return true;
+        case id::distort2:   distort2Kernel (context, in, out); return true;
+        case id::distort3:   distort3Kernel (context, in, out); return true;
+        default:             return false;
+    }
 }
 
 } // namespace gatevox

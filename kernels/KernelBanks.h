@@ -1,20 +1,17 @@
 #pragma once
 
+#include "ColorBanks.h"
 #include "DelayBanks.h"
 #include "FilterBanks.h"
+#include "FormantBanks.h"
+#include "ModulatorBanks.h"
+#include "ResamplerBanks.h"
 
 #include <array>
 #include <cstdint>
 
 namespace gatevox
 {
-
-// A slot's modulator oscillators: three phase accumulators into the shared
-// sine table, each 0 ... 2,399,999. Slot s uses object 2s for both channels.
-struct ModulatorObject
-{
-    std::array<std::int32_t, 3> phase {};
-};
 
 // All kernel state, built with the processor and never reallocated while it
 // plays. Each bank holds two objects per slot (2s left, 2s + 1 right) unless
@@ -25,6 +22,9 @@ struct KernelBanks
 
     FilterBanks filters;
     DelayBanks delays;
+    ColorBanks colors;
+    FormantBanks formants;
+    ResamplerBanks resamplers;
     std::array<ModulatorObject, objectsPerBank> modulators {};
 };
 

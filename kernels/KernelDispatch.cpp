@@ -1,8 +1,12 @@
 #include "KernelDispatch.h"
 
+#include "ColorKernels.h"
 #include "DelayKernels.h"
 #include "FilterKernels.h"
+#include "FormantKernels.h"
 #include "KernelCatalogue.h"
+#include "ModulatorKernels.h"
+#include "ResamplerKernels.h"
 #include "ShortKernels.h"
 #include "../core/ModelSizes.h"
 
@@ -37,7 +41,9 @@ void dispatchKernel (const KernelContext& context, int kernelId, StereoIn in, fl
             return;
 
         default:
-            if (runFilterKernel (context, kernelId, in, lfo, out) || runDelayKernel (context, kernelId, in, lfo, out))
+            if (runFilterKernel (context, kernelId, in, lfo, out) || runDelayKernel (context, kernelId, in, lfo, out)
+                || runColorKernel (context, kernelId, in, lfo, out) || runModulatorKernel (context, kernelId, in, lfo, out)
+                || runFormantKernel (context, kernelId, in, lfo, out) || runResamplerKernel (context, kernelId, in, lfo, out))
                 return;
 
             // "BYPASS", ids outside the catalogue, and the kernels whose

@@ -7,6 +7,8 @@
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
+#include <limits>
 #include <new>
 
 namespace
@@ -84,6 +86,51 @@ TEST (RenderAllocation, NoHeapCallFromTheFirstBlockOnForEveryKernel)
             counting = false;
             total += allocations.exchange (0);
         }
+    }
+    EXPECT_EQ (total, 0);
+}
+
+// The delay kernels at each rate, with delay settings that glide, resize the
+// lines, run past the longest line and make no sense at all.
+TEST (RenderAllocation, NoHeapCallFromTheDelayKernelsAtAnyRate)
+{
+    const int kernels[] = { kernelId::lpfComb, kernelId::lpfDoubler, kernelId::lpfSlapback, kernelId::hpfComb, kernelId::hpfDoubler,
+                            kernelId::hpfSlapback, kernelId::delayMod, kernelId::vibrato, kernelId::slapback };
+    const float delays[] = { 0.013f, 0.1f, 0.3f, 1.0e30f, -2.0f, std::numeric_limits<float>::quiet_NaN() };
+    long total = 0;
+    for (const double rate : { 44100.0, 48000.0, 96000.0, 192000.0 })
+    {
+        RenderHarness h (rate);
+        h.tempo = 480.0;
+        for (int layer = 0; layer < numLayers; ++layer)
+            for (int step = 0; step < numSteps; ++step)
+                h.setStep (layer, step, (layer + step) % numSlots);
+
+        std::vector<float> left (512), right (512);
+        for (std::size_t k = 0; k < std::size (kernels); ++k)
+            for (const float delay : delays)
+            {
+                for (int s = 0; s < numSlots; ++s)
+                {
+                    h.setKernel (s, kernels[(k + static_cast<std::size_t> (s)) % std::size (kernels)]);
+                    h.setParam (s, kernelParam::delay1, delay);
+                    h.setParam (s, kernelParam::width, 0.999f);
+                    h.setParam (s, kernelParam::feedback, 0.9f);
+                    h.setParam (s, kernelParam::mix, 0.5f);
+                }
+                for (int block = 0; block < 4; ++block)
+                {
+                    for (std::size_t i = 0; i < left.size(); ++i)
+                    {
+                        left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
+                        right[i] = -left[i];
+                    }
+                    counting = true;
+                    h.render (left, right);
+                    counting = false;
+                    total += allocations.exchange (0);
+                }
+            }
     }
     EXPECT_EQ (total, 0);
 }

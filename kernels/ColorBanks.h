@@ -1,0 +1,11 @@
+#pragma once
+
+namespace gatevox
+{
+
+// The color kernels' state objects.
+struct ColorBanks
+{
+};
+
+} // namespace gatevox

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace gatevox
+{
+
+// The formant kernels' state objects.
+struct FormantBanks
+{
+};
+
+} // namespace gatevox

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "KernelContext.h"
+
+namespace gatevox
+{
+
+// Runs the kernel when it is one of the formant kernels; returns false for
+// any other id.
+bool runFormantKernel (const KernelContext& context, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept;
+
+} // namespace gatevox

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace gatevox
+{
+
+// The resampler kernels' state objects.
+struct ResamplerBanks
+{
+};
+
+} // namespace gatevox
