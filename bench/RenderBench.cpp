@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,23 @@ enum class Pattern
 {
     empty,         // every step empty, the bypass option on
     oneParallel,   // one slot on layer 0
-    dense          // every layer changes slot at every step, all five slots sounding
+    dense,         // every layer changes slot at every step, all five slots sounding
+    denseFilters   // the same with filter, shaper and delay kernels
 };
+
+struct KernelSetting
+{
+    std::size_t k;
+    float v;
+};
+
+// Catalogue defaults of the kernels the dense filter pattern plays.
+void loadDefaults (ProcessorModel& model, int s, int kernel, std::initializer_list<KernelSetting> values)
+{
+    model.slot (s).ints.waitingWrite (SlotSettings::kernelId, kernel);
+    for (const auto& [k, v] : values)
+        model.kernelParams (s).value.waitingWrite (k, v);
+}
 
 void setStep (ProcessorModel& model, int layer, int step, int s)
 {
@@ -48,7 +64,17 @@ void programme (ProcessorModel& model, Pattern pattern)
         for (int step = 0; step < numSteps; ++step)
             setStep (model, 0, step, 0);
 
-    if (pattern == Pattern::dense)
+    if (pattern == Pattern::denseFilters)
+    {
+        namespace p = kernelParam;
+        loadDefaults (model, 0, kernelId::lpf24dB, { { p::fc, 12000.0f }, { p::fmin, 0.1f }, { p::q, 1.414f }, { p::mix, 1.0f } });
+        loadDefaults (model, 1, kernelId::hpfSvf1, { { p::fc, 5000.0f }, { p::fmin, 0.667f }, { p::res, 0.777f }, { p::mix, 1.0f } });
+        loadDefaults (model, 2, kernelId::lpfFuzz, { { p::fc, 3400.0f }, { p::fmin, 0.1f }, { p::q, 1.0f }, { p::drive, 0.3f }, { p::mix, 1.0f } });
+        loadDefaults (model, 3, kernelId::delayMod, { { p::width, 0.1f }, { p::delay1, 0.1f }, { p::feedback, 0.3f }, { p::mix, 0.4f } });
+        loadDefaults (model, 4, kernelId::bpfThin, { { p::fc, 2000.0f }, { p::bw, 500.0f }, { p::q, 3.0f }, { p::mix, 0.9071f } });
+    }
+
+    if (pattern == Pattern::dense || pattern == Pattern::denseFilters)
     {
         model.setRouteType (3, 1);
         model.setRouteType (4, 1);
@@ -99,6 +125,7 @@ void allStepsEmpty (benchmark::State& state) { renderBlocks (state, Pattern::emp
 void oneParallelSlot (benchmark::State& state) { renderBlocks (state, Pattern::oneParallel, 120.0); }
 // At 960 bpm a step lasts 3000 samples: every step changes slot on all layers.
 void densePattern (benchmark::State& state) { renderBlocks (state, Pattern::dense, 960.0); }
+void denseFilterPattern (benchmark::State& state) { renderBlocks (state, Pattern::denseFilters, 960.0); }
 
 long residentKilobytes()
 {
@@ -127,9 +154,42 @@ void residentMemoryPerModel (benchmark::State& state)
         state.counters["next_MB"] = static_cast<double> (afterSecond - afterFirst) / 1024.0;
     }
 }
+// Resident memory of one model prepared at the given rate after every kernel
+// id has sounded on every slot for a quarter of a second. Freed memory stays
+// resident, so run each memory benchmark in a process of its own
+// (--benchmark_filter=residentMemoryAfterEveryKernel/48000).
+void residentMemoryAfterEveryKernel (benchmark::State& state)
+{
+    const auto rate = static_cast<double> (state.range (0));
+    for (auto _ : state)
+    {
+        const long before = residentKilobytes();
+        ProcessorModel model ([] (int) { return std::string(); });
+        model.prepareToPlay (rate);
+        for (int step = 0; step < numSteps; ++step)
+            setStep (model, 0, step, step % numSlots);
+        RenderLoop loop (model);
+
+        std::vector<float> left (blockSize, 0.25f), right (blockSize, 0.2f);
+        double ppq = 0.25;
+        for (int kernel = 0; kernel <= kernelId::silence; ++kernel)
+        {
+            for (int s = 0; s < numSlots; ++s)
+                model.slot (s).ints.waitingWrite (SlotSettings::kernelId, kernel);
+            for (int block = 0; block < static_cast<int> (rate / 4.0) / blockSize; ++block)
+            {
+                loop.process (left.data(), right.data(), blockSize, HostPosition { 120.0, ppq });
+                ppq += blockSize * 120.0 / (60.0 * rate);
+            }
+        }
+        state.counters["model_MB"] = static_cast<double> (residentKilobytes() - before) / 1024.0;
+    }
+}
 } // namespace
 
 BENCHMARK (allStepsEmpty);
 BENCHMARK (oneParallelSlot);
 BENCHMARK (densePattern);
+BENCHMARK (denseFilterPattern);
 BENCHMARK (residentMemoryPerModel)->Iterations (1);
+BENCHMARK (residentMemoryAfterEveryKernel)->Arg (48000)->Arg (192000)->Iterations (1)->Unit (benchmark::kMillisecond);

@@ -18,20 +18,31 @@ add_library (gatevox_engine STATIC
     kernels/DelayBanks.cpp
     kernels/DelayEngine.cpp
     kernels/ColorKernels.cpp
+    kernels/ColorNetwork.cpp
     kernels/DelayKernels.cpp
     kernels/DelayLine.cpp
     kernels/FilterBanks.cpp
     kernels/FilterKernels.cpp
+    kernels/FormantBanks.cpp
+    kernels/FormantFilter.cpp
     kernels/FormantKernels.cpp
     kernels/FilterSections.cpp
+    kernels/FrequencyTracker.cpp
     kernels/KernelCatalogue.cpp
     kernels/KernelDispatch.cpp
     kernels/ModulatorKernels.cpp
+    kernels/PhaseModulator.cpp
+    kernels/RealFft.cpp
+    kernels/Resampler.cpp
     kernels/ResamplerKernels.cpp
+    kernels/RingModulator.cpp
+    kernels/SampleHoldEcho.cpp
     kernels/ShaperKernels.cpp
     kernels/Shapers.cpp
     kernels/ShortKernels.cpp
     kernels/StateVariableFilter.cpp
+    kernels/ThreeToneModulator.cpp
+    kernels/TrackingModulator.cpp
     modulation/EnvelopeGenerator.cpp
     modulation/LfoGenerators.cpp
     modulation/LfoWaveTable.cpp

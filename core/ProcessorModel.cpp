@@ -139,6 +139,7 @@ void ProcessorModel::prepareToPlay (double sampleRate) noexcept
     render.clearInputAndOutput();
     render.lastOutput = {};
     clearFilterMemories (banks->filters);
+    clearFormantMemories (banks->formants);
     render.clearLayerOutputs();
     render.inputLevel = {};
 

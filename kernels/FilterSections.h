@@ -133,6 +133,11 @@ float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, floa
 // A stored value counts as changed when the new one differs by 1e-7 or more.
 [[nodiscard]] inline bool changedBeyondThreshold (float stored, float next) noexcept
 {
+    // A stored value that is not finite (from an absurd parameter) gives way to
+    // any finite one, so a design made from it does not stick.
+    if (! std::isfinite (stored))
+        return std::isfinite (next);
+
     const float d = next - stored;
     return d >= 1.0e-7f || d <= -1.0e-7f;
 }

@@ -47,6 +47,17 @@ void svfSet (StateVariableFilter& filter, float fs, float fc, int mode, float q,
     filter.qc = std::min (2.0f * (1.0f - std::pow (q, 0.25f)), 4.0f / (filter.f - 0.5f * filter.f));
 }
 
+namespace
+{
+// An absurd tuning or input would keep the states non-finite for good: the
+// filter starts afresh and the sample is silent.
+float restart (StateVariableFilter& filter) noexcept
+{
+    clearHistory (filter);
+    return 0.0f;
+}
+} // namespace
+
 float svfProcess (StateVariableFilter& filter, float x) noexcept
 {
     if (std::isnan (x))
@@ -61,6 +72,8 @@ float svfProcess (StateVariableFilter& filter, float x) noexcept
     filter.low = filter.low + filter.f * filter.band;
     const float high = x - filter.low - filter.q * filter.band;
     filter.band = filter.f * high + filter.band;
+    if (! std::isfinite (filter.low) || ! std::isfinite (filter.band))
+        return restart (filter);
     return modeValue (filter.mode, filter.low, high, filter.band, filter.low + high, filter.low - high);
 }
 
@@ -84,6 +97,8 @@ float svfProcessShaped (StateVariableFilter& filter, float x) noexcept
         filter.band = filter.f * high + band - filter.k * (band * band * band);
         acc = (acc + modeValue (filter.mode, filter.low, high, filter.band, notch, filter.low - high)) * 0.5f;
     }
+    if (! std::isfinite (filter.low) || ! std::isfinite (filter.band))
+        return restart (filter);
     return acc;
 }
 

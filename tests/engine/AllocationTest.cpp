@@ -134,3 +134,131 @@ TEST (RenderAllocation, NoHeapCallFromTheDelayKernelsAtAnyRate)
     }
     EXPECT_EQ (total, 0);
 }
+
+// The resampler and the sample-and-hold echo at each rate, with rates and
+// delays that glide, run past their ranges and make no sense at all.
+TEST (RenderAllocation, NoHeapCallFromTheResamplerKernelsAtAnyRate)
+{
+    const float settings[] = { 0.0007f, 0.001f, 22050.0f, 1.0e30f, -2.0f, std::numeric_limits<float>::infinity(),
+                               std::numeric_limits<float>::quiet_NaN() };
+    long total = 0;
+    for (const double rate : { 1.0, 22050.0, 44100.0, 192000.0 })
+    {
+        RenderHarness h (rate);
+        h.tempo = 480.0;
+        for (int layer = 0; layer < numLayers; ++layer)
+            for (int step = 0; step < numSteps; ++step)
+                h.setStep (layer, step, (layer + step) % numSlots);
+
+        std::vector<float> left (512), right (512);
+        for (const float value : settings)
+        {
+            for (int s = 0; s < numSlots; ++s)
+            {
+                h.setKernel (s, s % 2 == 0 ? kernelId::resampler : kernelId::sampleHold);
+                h.setParam (s, kernelParam::rate1, value);
+                h.setParam (s, kernelParam::delay1, value * 0.0001f);
+                h.setParam (s, kernelParam::amount, 0.9f);
+                h.setParam (s, kernelParam::mix, 0.7f);
+            }
+            for (int block = 0; block < 4; ++block)
+            {
+                for (std::size_t i = 0; i < left.size(); ++i)
+                {
+                    left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
+                    right[i] = -left[i];
+                }
+                counting = true;
+                h.render (left, right);
+                counting = false;
+                total += allocations.exchange (0);
+            }
+        }
+    }
+    EXPECT_EQ (total, 0);
+}
+
+// The modulator kernels at each rate, long enough for the frequency tracker to
+// analyse several frames, with frequencies that are ordinary, huge and not numbers.
+TEST (RenderAllocation, NoHeapCallFromTheModulatorKernelsAndTheTrackerAnalysis)
+{
+    const int kernels[] = { kernelId::fmMod, kernelId::hpfAmDsb, kernelId::bpfAmSsb, kernelId::ringMod, kernelId::pmMod,
+                            kernelId::amDsb, kernelId::amSsb };
+    const float frequencies[] = { 440.0f, 1.0e30f, -3.0f, std::numeric_limits<float>::quiet_NaN() };
+    long total = 0;
+    for (const double rate : { 44100.0, 192000.0 })
+    {
+        RenderHarness h (rate);
+        h.tempo = 480.0;
+        for (int layer = 0; layer < numLayers; ++layer)
+            for (int step = 0; step < numSteps; ++step)
+                h.setStep (layer, step, (layer + step) % numSlots);
+
+        std::vector<float> left (512), right (512);
+        for (const float frequency : frequencies)
+        {
+            for (int s = 0; s < numSlots; ++s)
+            {
+                // Slot 0 stays on "FM MOD" so its tracker fills whole frames.
+                h.setKernel (s, s == 0 ? kernelId::fmMod : kernels[static_cast<std::size_t> (s) % std::size (kernels)]);
+                h.setParam (s, kernelParam::fc, frequency);
+                h.setParam (s, kernelParam::freq1, frequency);
+                h.setParam (s, kernelParam::amount, 2.0f);
+                h.setParam (s, kernelParam::mix, 0.7f);
+            }
+            for (int block = 0; block < 20; ++block)
+            {
+                for (std::size_t i = 0; i < left.size(); ++i)
+                {
+                    left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
+                    right[i] = -left[i];
+                }
+                counting = true;
+                h.render (left, right);
+                counting = false;
+                total += allocations.exchange (0);
+            }
+        }
+    }
+    EXPECT_EQ (total, 0);
+}
+
+// The color and formant kernels at each rate, with the vowel changing every
+// block so the vowel stage is redesigned while playing.
+TEST (RenderAllocation, NoHeapCallFromTheColorAndFormantKernels)
+{
+    const int kernels[] = { kernelId::lpfColor, kernelId::hpfColor, kernelId::formant, kernelId::formantAmDsb,
+                            kernelId::formantAmSsb };
+    const float vowels[] = { 0.0f, 0.5f, 0.9f, 1.0f, 1.0e30f, std::numeric_limits<float>::quiet_NaN() };
+    long total = 0;
+    for (const double rate : { 1.0, 44100.0, 192000.0 })
+    {
+        RenderHarness h (rate);
+        h.tempo = 480.0;
+        for (int layer = 0; layer < numLayers; ++layer)
+            for (int step = 0; step < numSteps; ++step)
+                h.setStep (layer, step, (layer + step) % numSlots);
+
+        std::vector<float> left (512), right (512);
+        for (std::size_t v = 0; v < std::size (vowels); ++v)
+        {
+            for (int s = 0; s < numSlots; ++s)
+            {
+                h.setKernel (s, kernels[(v + static_cast<std::size_t> (s)) % std::size (kernels)]);
+                h.setParam (s, kernelParam::vowel, vowels[v]);
+                h.setParam (s, kernelParam::color, 0.8f);
+                h.setParam (s, kernelParam::mix, 0.7f);
+            }
+            counting = true;
+            h.render (left, right);
+            counting = false;
+            total += allocations.exchange (0);
+            for (std::size_t i = 0; i < left.size(); ++i)
+            {
+                left[i] = 0.5f * std::sin (0.02f * static_cast<float> (i));
+                right[i] = -left[i];
+            }
+        }
+    }
+    EXPECT_EQ (total, 0);
+}

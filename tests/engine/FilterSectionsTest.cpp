@@ -270,3 +270,31 @@ TEST (FilterMemories, ClearHistoriesButKeepKeysAndFades)
     EXPECT_EQ (&banks->biquad (40), &banks->biquads[39]);
     EXPECT_EQ (&banks->shaper (-3), &banks->shapers[0]);
 }
+
+TEST (FilterRecovery, AbsurdTuningsDoNotLeaveSectionsStuck)
+{
+    constexpr float fs = 48000.0f;
+    const float absurd[] = { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), 1.0e30f, -1.0e30f };
+    for (const float bad : absurd)
+    {
+        BiquadSection biquad;
+        for (int i = 0; i < 4; ++i)
+            (void) biquadProcess (biquad, 0.5f, designLowPass (bad, 0.7f, fs), 2);
+        EXPECT_TRUE (std::isfinite (biquadProcess (biquad, 0.5f, designLowPass (1000.0f, 0.7f, fs), 2))) << bad;
+
+        StateVariableFilter filter;
+        svfSet (filter, fs, bad, svfMode::lowPass, 0.5f, 0.0f);
+        for (int i = 0; i < 4; ++i)
+            (void) svfProcess (filter, 0.5f);
+        svfSet (filter, fs, 1000.0f, svfMode::lowPass, 0.5f, 0.0f);
+        EXPECT_TRUE (std::isfinite (svfProcess (filter, 0.5f))) << bad;
+
+        BandPassPair pair;
+        for (int i = 0; i < 4; ++i)
+            (void) bandPassPair (pair, 0.5f, bad, 500.0f, 3.0f, 1.0f, fs);
+        float y = 0.0f;
+        for (int i = 0; i < 4; ++i)
+            y = bandPassPair (pair, 0.5f, 2000.0f, 500.0f, 3.0f, 1.0f, fs);
+        EXPECT_TRUE (std::isfinite (y)) << bad;
+    }
+}

@@ -1,0 +1,330 @@
+#include "ModelFixture.h"
+#include "kernels/FormantBanks.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/KernelDispatch.h"
+#include "kernels/ThreeToneModulator.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <limits>
+#include <memory>
+
+using namespace gatevox;
+
+namespace
+{
+namespace p = kernelParam;
+const float notANumber = std::numeric_limits<float>::quiet_NaN();
+
+struct FormantRig
+{
+    std::unique_ptr<ProcessorModel> model = makeModel();
+    float fs = 0.0f;
+    float outLeft = 0.0f;
+    float outRight = 0.0f;
+
+    explicit FormantRig (double rate = 48000.0)
+    {
+        model->prepareToPlay (rate);
+        fs = model->transport.sampleRateFloat.get();
+    }
+
+    void set (int s, std::size_t k, float v) { model->kernelParams (s).value.waitingWrite (k, v); }
+    KernelBanks& banks() { return model->kernelBanks(); }
+
+    StereoPair run (int s, int kernel, float inLeft, float inRight, float lfo)
+    {
+        const KernelContext context { model->kernelParams (s), banks(), model->sineTable, fs, s };
+        dispatchKernel (context, kernel, { inLeft, inRight }, lfo, { outLeft, outRight });
+        return { outLeft, outRight };
+    }
+};
+
+float noise (int i)
+{
+    unsigned x = static_cast<unsigned> (i) * 2654435761u + 777u;
+    x ^= x >> 15;
+    x *= 2246822519u;
+    x ^= x >> 13;
+    return static_cast<float> (x % 20001u) / 10000.0f - 1.0f;
+}
+
+// One channel of the formant filter written out step by step; the vowel
+// weights come from the design, which is checked on its own below.
+struct ReferenceFormant
+{
+    StateVariableFilter filter;
+    std::array<float, 7> w {};
+    std::array<float, 6> past {};
+    BandPassPair pair;
+    float newest = 0.0f;
+    float peak = 0.0f;
+
+    ReferenceFormant (int vowel, float fs)
+    {
+        FormantFilter designed;
+        designVowel (designed, vowel, fs);
+        w = designed.weights;
+    }
+
+    float process (float x, int vowel, float lfo, float mix, float fc, float fs)
+    {
+        svfSet (filter, fs, fc, 3, 0.111f, 0.0f);
+        const float b = svfProcess (filter, x);
+        float v = w[0] * b;
+        for (std::size_t k = 1; k <= 6; ++k)
+            v -= w[k] * past[k - 1];
+        for (std::size_t k = 5; k > 0; --k)
+            past[k] = past[k - 1];
+        past[0] = v;
+
+        const auto& row = vowelTable[static_cast<std::size_t> (vowel)];
+        const float d = row.frequency[0] * lfo + row.frequency[1];
+        const float bw = std::max (d * lfo * 1.67f, 0.25f * d);
+        const float f = bandPassPair (pair, v, d, bw, 20.895985f, 0.7071f, fs);
+        if (std::abs (f) > peak)
+            peak = newest, newest = std::abs (f);
+        return (1.0f - mix) * x + mix * (1.333f * f / std::max (peak, 1.0f));
+    }
+};
+
+// Steady-state gain of the vowel stage alone at f.
+double stageGain (int vowel, double f, float fs)
+{
+    FormantFilter filter;
+    designVowel (filter, vowel, fs);
+    constexpr int settle = 12000, n = 12000;
+    double inPhase = 0.0, quadrature = 0.0;
+    for (int i = 0; i < settle + n; ++i)
+    {
+        const double phase = 2.0 * M_PI * f * i / static_cast<double> (fs);
+        const double y = vowelStage (filter, static_cast<float> (std::sin (phase)));
+        if (i >= settle)
+            inPhase += y * std::sin (phase), quadrature += y * std::cos (phase);
+    }
+    return 2.0 / n * std::abs (std::complex<double> (inPhase, quadrature));
+}
+} // namespace
+
+TEST (FormantFilter, VowelDesignExpandsTheFormantPoles)
+{
+    for (const float fs : { 44100.0f, 96000.0f })
+        for (int vowel = 0; vowel < 4; ++vowel)
+        {
+            // The product of the three conjugate pairs' quadratics, in double.
+            std::array<double, 7> a { 1.0 };
+            for (std::size_t i = 0; i < 3; ++i)
+            {
+                const auto& row = vowelTable[static_cast<std::size_t> (vowel)];
+                const double r = std::exp (-M_PI * static_cast<double> (row.bandwidth[i] / fs));
+                const double theta = 2.0 * M_PI * static_cast<double> (row.frequency[i] / fs);
+                const double q[3] = { 1.0, -2.0 * r * std::cos (theta), r * r };
+                std::array<double, 7> next {};
+                for (std::size_t k = 0; k < 7; ++k)
+                    for (std::size_t j = 0; j < 3 && j <= k; ++j)
+                        next[k] += q[j] * a[k - j];
+                a = next;
+            }
+
+            FormantFilter filter;
+            designVowel (filter, vowel, fs);
+            EXPECT_EQ (filter.designedVowel, vowel);
+            EXPECT_EQ (filter.weights[0], 1.0f);
+            for (std::size_t k = 1; k < 7; ++k)
+                EXPECT_NEAR (filter.weights[k], a[k], 2.0e-4) << vowel << " " << k;
+        }
+}
+
+TEST (FormantFilter, VowelStageResonatesAtTheFormantsAndDecays)
+{
+    for (const float fs : { 44100.0f, 48000.0f })
+        for (int vowel = 0; vowel < 4; ++vowel)
+            for (const float formant : vowelTable[static_cast<std::size_t> (vowel)].frequency)
+            {
+                const double f = formant;
+                double best = 0.0, bestAt = 0.0;
+                for (int step = -10; step <= 10; ++step)
+                {
+                    const double probe = f * (1.0 + 0.005 * step);
+                    if (const double g = stageGain (vowel, probe, fs); g > best)
+                        best = g, bestAt = probe;
+                }
+                EXPECT_NEAR (bestAt, f, 0.01 * f) << "vowel " << vowel << " at " << fs;
+                EXPECT_GT (best, 1.5 * stageGain (vowel, 0.92 * f, fs)) << vowel << " " << f;
+                EXPECT_GT (best, 1.5 * stageGain (vowel, 1.08 * f, fs)) << vowel << " " << f;
+            }
+
+    for (const float fs : { 1.0f, 8000.0f, 44100.0f, 48000.0f, 96000.0f, 192000.0f })
+        for (int vowel = 0; vowel < 4; ++vowel)
+        {
+            FormantFilter filter;
+            designVowel (filter, vowel, fs);
+            double early = 0.0, late = 0.0;
+            for (int n = 0; n < 200000; ++n)
+            {
+                const float y = vowelStage (filter, n == 0 ? 1.0f : 0.0f);
+                ASSERT_TRUE (std::isfinite (y));
+                (n < 2000 ? early : late) += n >= 190000 || n < 2000 ? static_cast<double> (y) * static_cast<double> (y) : 0.0;
+            }
+            EXPECT_LT (late, 1.0e-12 * early + 1.0e-30) << "stable at " << fs << ", vowel " << vowel;
+        }
+}
+
+TEST (FormantFilter, BandPassFollowsTheLfoAndNonNumbersChangeNothing)
+{
+    constexpr float fs = 48000.0f;
+    FormantFilter filter;
+    (void) formantProcess (filter, 0.2f, 1, 0.0f, 0.5f, 1000.0f, fs);
+    EXPECT_EQ (filter.pair.fc, 2976.0f);
+    EXPECT_EQ (filter.pair.bandwidth, 744.0f);
+
+    (void) formantProcess (filter, 0.2f, 1, 1.0f, 0.5f, 1000.0f, fs);
+    EXPECT_EQ (filter.pair.fc, 679.0f + 2976.0f);
+    EXPECT_FLOAT_EQ (filter.pair.bandwidth, (679.0f + 2976.0f) * 1.67f);
+
+    (void) formantProcess (filter, 0.2f, 1, 0.1f, 0.5f, 1000.0f, fs);
+    EXPECT_FLOAT_EQ (filter.pair.bandwidth, 0.25f * (0.1f * 679.0f + 2976.0f)) << "raised to a quarter of the centre";
+
+    const auto before = filter;
+    EXPECT_EQ (formantProcess (filter, notANumber, 3, 0.5f, 0.5f, 1000.0f, fs), 0.0f);
+    EXPECT_EQ (filter.designedVowel, 1);
+    EXPECT_EQ (filter.history, before.history);
+    EXPECT_EQ (filter.filter.low, before.filter.low);
+    EXPECT_EQ (filter.pair.output, before.pair.output);
+    EXPECT_EQ (filter.normaliser.peak, before.normaliser.peak);
+
+    FormantBanks banks;
+    (void) formantProcess (banks.filter (3), 0.7f, 2, 0.5f, 0.5f, 1000.0f, fs);
+    EXPECT_EQ (banks.filter (3).designedVowel, 2) << "designed before its first output";
+    clearFormantMemories (banks);
+    EXPECT_EQ (banks.filter (3).designedVowel, noVowel);
+    EXPECT_EQ (banks.filter (3).history, (std::array<float, 6> {}));
+    EXPECT_EQ (banks.filter (3).pair.peak.peak, 0.0f);
+    EXPECT_EQ (&banks.filter (99), &banks.filter (9));
+}
+
+TEST (FormantKernels, VowelComesFromTheRawValueInThirds)
+{
+    FormantRig rig;
+    const std::pair<float, int> cases[] = { { 0.0f, 0 },        { 0.333f, 0 },  { 1.0f / 3.0f, 1 }, { 0.5f, 1 },
+                                            { 0.666f, 1 },      { 2.0f / 3.0f, 2 }, { 0.999f, 2 },   { 1.0f, 3 },
+                                            { 1.0e30f, 3 },     { -0.5f, 0 },   { notANumber, 0 } };
+    for (const auto& [raw, vowel] : cases)
+    {
+        rig.set (2, p::vowel, raw);
+        (void) rig.run (2, kernelId::formant, 0.1f, 0.1f, 0.5f);
+        EXPECT_EQ (rig.banks().formants.filters[4].designedVowel, vowel) << raw;
+        EXPECT_EQ (rig.banks().formants.filters[5].designedVowel, vowel) << raw;
+    }
+
+    rig.set (2, p::vowel, 1.0f);
+    rig.model->kernelParams (2).factor.drainingRelease (p::vowel, 0.1f);
+    (void) rig.run (2, kernelId::formant, 0.1f, 0.1f, 0.5f);
+    EXPECT_EQ (rig.banks().formants.filters[4].designedVowel, 3) << "the modulation factor is ignored";
+}
+
+TEST (FormantKernels, FormantMatchesItsRecipeAtBothSweepEnds)
+{
+    constexpr int s = 3;
+    for (const float lfo : { 0.0f, 1.0f })
+    {
+        FormantRig rig;
+        rig.set (s, p::vowel, 0.5f), rig.set (s, p::fc, 2500.0f), rig.set (s, p::mix, 0.6f);
+        const float fc = lfo == 0.0f ? 333.0f : 2500.0f;
+        ReferenceFormant left (1, rig.fs), right (1, rig.fs);
+        for (int n = 0; n < 6000; ++n)
+        {
+            const float l = noise (n), r = 0.5f * noise (n + 31);
+            const auto out = rig.run (s, kernelId::formant, l, r, lfo);
+            const float el = 1.333f * left.process (l, 1, lfo, 0.6f, fc, rig.fs);
+            const float er = 1.333f * right.process (r, 1, lfo, 0.6f, fc, rig.fs);
+            ASSERT_NEAR (out.left, el, 1.0e-5f * std::max (1.0f, std::abs (el))) << lfo << " " << n;
+            ASSERT_NEAR (out.right, er, 1.0e-5f * std::max (1.0f, std::abs (er))) << lfo << " " << n;
+        }
+    }
+
+    FormantRig rig;
+    rig.set (0, p::fc, 100.0f), rig.set (0, p::mix, 0.0f);
+    for (int n = 0; n < 100; ++n)
+        ASSERT_EQ (rig.run (0, kernelId::formant, noise (n), 0.25f, 0.7f).left, 1.333f * noise (n)) << "dry scaled by 1.333";
+    EXPECT_EQ (rig.run (0, kernelId::formant, notANumber, notANumber, 0.7f).left, 0.0f);
+}
+
+TEST (FormantKernels, ModulatedFormantsMatchTheirRecipes)
+{
+    constexpr int s = 1;
+    constexpr float fc = 1800.0f, freq1 = 3000.0f, amount = 0.8f, mix = 0.7f;
+    for (const int id : { kernelId::formantAmDsb, kernelId::formantAmSsb })
+        for (const float lfo : { 0.0f, 1.0f })
+        {
+            FormantRig rig;
+            rig.set (s, p::fc, fc), rig.set (s, p::freq1, freq1), rig.set (s, p::amount, amount), rig.set (s, p::mix, mix);
+            rig.set (s, p::vowel, 1.0f); // not read: these kernels always use vowel 1
+            const float tuned = lfo == 0.0f ? 333.0f : fc;
+            ReferenceFormant left (1, rig.fs), right (1, rig.fs);
+            auto modulator = std::make_unique<ModulatorObject> (rig.banks().modulators[2 * s]);
+            StateVariableFilter lowPasses[2];
+            for (int n = 0; n < 4000; ++n)
+            {
+                const float l = noise (n), r = -0.5f * noise (n + 5);
+                const auto out = rig.run (s, id, l, r, lfo);
+                const StereoPair f { left.process (l, 1, lfo, mix, tuned, rig.fs), right.process (r, 1, lfo, mix, tuned, rig.fs) };
+                auto u = threeToneProcess (*modulator, f.left, f.right, freq1, amount, rig.fs, id, rig.model->sineTable);
+                if (id == kernelId::formantAmSsb)
+                    for (auto* ch : { &u.left, &u.right })
+                    {
+                        auto& lp = lowPasses[ch == &u.left ? 0 : 1];
+                        svfSet (lp, rig.fs, tuned, svfMode::lowPass, 1.7071f, 1.0f);
+                        *ch = svfProcess (lp, *ch);
+                    }
+                const float el = mix * 1.333f * u.left + (1.0f - mix) * f.left;
+                const float er = mix * 1.333f * u.right + (1.0f - mix) * f.right;
+                ASSERT_NEAR (out.left, el, 1.0e-5f * std::max (1.0f, std::abs (el))) << id << " " << lfo << " " << n;
+                ASSERT_NEAR (out.right, er, 1.0e-5f * std::max (1.0f, std::abs (er))) << id << " " << lfo << " " << n;
+            }
+            EXPECT_EQ (rig.banks().formants.filters[2 * s].designedVowel, 1);
+            EXPECT_EQ (rig.banks().modulators[2 * s].ownerKey, id);
+        }
+}
+
+TEST (FormantKernels, AbsurdParametersStayFiniteAndBounded)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    const int ids[] = { kernelId::formant, kernelId::formantAmDsb, kernelId::formantAmSsb };
+    for (const double rate : { 1.0, 44100.0, 192000.0 })
+    {
+        FormantRig rig (rate);
+        for (const float v : { 1.0e30f, -1.0e30f, inf, -inf, notANumber, -7.0f, 0.0f })
+        {
+            for (int s = 0; s < numSlots; ++s)
+                for (std::size_t k = 0; k < numKernelParams; ++k)
+                    rig.set (s, k, v);
+            for (const int id : ids)
+                for (int s = 0; s < numSlots; ++s)
+                    for (int n = 0; n < 16; ++n)
+                        (void) rig.run (s, id, noise (n), -noise (n), 0.7f);
+
+            // With a sane blend "FORMANT" is bounded by its normaliser, and
+            // nothing is left poisoned for sane settings afterwards.
+            for (int s = 0; s < numSlots; ++s)
+                rig.set (s, p::mix, 0.5f);
+            for (int n = 0; n < 64; ++n)
+            {
+                const auto out = rig.run (n % numSlots, kernelId::formant, noise (n), -noise (n), 0.4f);
+                const float bound = 1.333f * (0.5f * std::abs (noise (n)) + 0.5f * 1.333f) + 1.0e-5f;
+                ASSERT_LE (std::abs (out.left), bound) << v << " " << rate;
+                ASSERT_LE (std::abs (out.right), bound) << v << " " << rate;
+            }
+            for (int s = 0; s < numSlots; ++s)
+                rig.set (s, p::fc, 1000.0f), rig.set (s, p::freq1, 2000.0f), rig.set (s, p::amount, 0.5f), rig.set (s, p::vowel, 0.5f);
+            for (const int id : ids)
+                for (int n = 0; n < 64; ++n)
+                {
+                    const auto out = rig.run (n % numSlots, id, noise (n), -noise (n), 0.4f);
+                    ASSERT_TRUE (std::isfinite (out.left) && std::isfinite (out.right)) << id << " " << v << " " << rate;
+                }
+        }
+    }
+}
