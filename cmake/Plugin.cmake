@@ -30,9 +30,20 @@ set (GATEVOX_PLUGIN_SOURCES
     "${PROJECT_SOURCE_DIR}/core/SkiptorAudioProcessor.cpp"
     "${PROJECT_SOURCE_DIR}/core/SkiptorParameter.cpp"
     "${PROJECT_SOURCE_DIR}/editor/PlaceholderEditor.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/AttributeReader.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/DocumentBuilder.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/DocumentNumbers.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/DocumentText.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/DocumentVocabulary.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/GlobalSettingsFile.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/HostStateDocument.cpp"
     "${PROJECT_SOURCE_DIR}/persistence/KernelDefaults.cpp"
     "${PROJECT_SOURCE_DIR}/persistence/KernelParameterDocument.cpp"
-    "${PROJECT_SOURCE_DIR}/persistence/SharedFolder.cpp")
+    "${PROJECT_SOURCE_DIR}/persistence/ModelRestore.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/PresetDocument.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/PresetFolder.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/SharedFolder.cpp"
+    "${PROJECT_SOURCE_DIR}/persistence/StateBlock.cpp")
 gatevox_add_own_sources (Gatevox ${GATEVOX_PLUGIN_SOURCES})
 
 target_link_libraries (Gatevox

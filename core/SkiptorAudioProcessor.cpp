@@ -1,6 +1,7 @@
 #include "SkiptorAudioProcessor.h"
 
 #include "SkiptorParameter.h"
+#include "../persistence/HostStateDocument.h"
 #include "../editor/PlaceholderEditor.h"
 #include "../persistence/SharedFolder.h"
 
@@ -14,10 +15,43 @@ SkiptorAudioProcessor::SkiptorAudioProcessor()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
                                 .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
       model (std::make_unique<gatevox::ProcessorModel> (gatevox::userWaveFileText)),
-      renderLoop (*model)
+      renderLoop (*model),
+      globalSettings (model->globalOptions, gatevox::sharedFolder())
 {
+    globalSettings.load();
+
     for (int index = 0; index < gatevox::numAutomationParameters; ++index)
         addParameter (new SkiptorParameter (*model, index));
+}
+
+void SkiptorAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
+{
+    gatevox::writeHostStateBlock (*model, getSampleRate(), destination);
+}
+
+void SkiptorAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
+{
+    gatevox::restoreHostStateBlock (*model, data, sizeInBytes);
+}
+
+gatevox::PresetResult SkiptorAudioProcessor::savePreset (const juce::String& name)
+{
+    return gatevox::savePreset (*model, gatevox::defaultPresetFolder(), name, getSampleRate());
+}
+
+gatevox::PresetResult SkiptorAudioProcessor::loadPreset (const juce::String& name)
+{
+    return gatevox::loadPreset (*model, gatevox::defaultPresetFolder(), name, editorLock);
+}
+
+juce::StringArray SkiptorAudioProcessor::presetNames() const
+{
+    return gatevox::listPresets (gatevox::defaultPresetFolder());
+}
+
+bool SkiptorAudioProcessor::changeGlobalOption (gatevox::GlobalOptions::Option option, float value)
+{
+    return globalSettings.change (option, value);
 }
 
 void SkiptorAudioProcessor::setParameterNotifyingHost (int index, float value)

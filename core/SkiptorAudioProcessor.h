@@ -2,7 +2,9 @@
 
 #include "ProcessorModel.h"
 #include "../engine/RenderLoop.h"
+#include "../persistence/GlobalSettingsFile.h"
 #include "../persistence/KernelDefaults.h"
+#include "../persistence/PresetFolder.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -40,8 +42,17 @@ public:
     void reset() override {}
     void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
 
-    void getStateInformation (juce::MemoryBlock&) override {}
-    void setStateInformation (const void*, int) override {}
+    void getStateInformation (juce::MemoryBlock& destination) override;
+    void setStateInformation (const void* data, int sizeInBytes) override;
+
+    // Presets in the shared folder's "Presets" folder, by name (a single file
+    // name: anything that could reach outside the folder is refused).
+    gatevox::PresetResult savePreset (const juce::String& name);
+    gatevox::PresetResult loadPreset (const juce::String& name);
+    [[nodiscard]] juce::StringArray presetNames() const;
+
+    // The settings page's change of a machine-wide option; saved at once.
+    bool changeGlobalOption (gatevox::GlobalOptions::Option option, float value);
 
     // Puts the model back to the blank state ("<Blank>" in the preset list).
     void resetToBlank() { model->reset(); }
@@ -63,6 +74,7 @@ private:
     std::unique_ptr<gatevox::ProcessorModel> model;
     gatevox::RenderLoop renderLoop;
     std::array<gatevox::KernelDefaultsLoader, gatevox::numSlotRecords> kernelDefaults;
+    gatevox::GlobalSettingsFile globalSettings;
     juce::CriticalSection editorLock;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SkiptorAudioProcessor)

@@ -146,3 +146,34 @@ TEST (Processor, ResetToBlankEmptiesThePatterns)
     EXPECT_EQ (model.steps.read (2, 1, 3), gatevox::emptyStep);
     EXPECT_EQ (model.stepMirror.read (1, 2, 3), gatevox::emptyStep);
 }
+
+TEST (Processor, HostStateRoundTripsThroughTheFrameworkBlock)
+{
+    SkiptorAudioProcessor saved;
+    saved.prepareToPlay (44100.0, 256);
+    auto& params = saved.getParameters();
+    params[42 + 2]->setValue (2.0f / 6.0f); // "Step 3": slot 3
+    params[41]->setValue (0.25f);           // "Effect Mix"
+    params[68]->setValue (0.5f);            // "Route Type 1": "Series A"
+    saved.chooseKernel (1, "RESONATOR");
+
+    juce::MemoryBlock block;
+    saved.getStateInformation (block);
+    ASSERT_GT (block.getSize(), 8u);
+    EXPECT_EQ (static_cast<const juce::uint32*> (block.getData())[0], 0x21324356u);
+
+    SkiptorAudioProcessor restored;
+    restored.setStateInformation (block.getData(), static_cast<int> (block.getSize()));
+    auto& model = restored.getModel();
+    EXPECT_EQ (model.steps.read (0, 0, 2), 2);
+    EXPECT_EQ (model.sequencer.floats.read (gatevox::SequencerState::effectMix), 0.25f);
+    EXPECT_TRUE (model.routeMixers[0].isSeries (0));
+    EXPECT_EQ (model.slot (1).ints.read (gatevox::SlotSettings::kernelId), gatevox::kernelId::resonator);
+    EXPECT_EQ (model.kernelParams (1).value.read (gatevox::kernelParam::freq1), 8800.0f);
+
+    // Blocks that are not a state leave the processor as it was.
+    const char garbage[] = "VC2!\xff\xff\xff\x7f<SkiptorStateInfo";
+    restored.setStateInformation (garbage, sizeof (garbage));
+    restored.setStateInformation (nullptr, 0);
+    EXPECT_EQ (model.steps.read (0, 0, 2), 2);
+}

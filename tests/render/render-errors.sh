@@ -40,6 +40,10 @@ expect_failure "6 channels" -i "$work/six.wav" -o "$work/out.wav"
 expect_failure "folder does not exist" -l 0.1 -o "$work/no/such/folder/out.wav"
 expect_failure "is the input" -i "$work/text.wav" -o "$work/text.wav"
 expect_failure "unknown option" --frobnicate 3
+expect_failure "no such file" -s "$work/missing.xml" -l 0.1 -o "$work/out.wav"
+expect_failure "is not XML" -s "$work/text.wav" -l 0.1 -o "$work/out.wav"
+printf '<SomethingElse a="1"/>\n' > "$work/other.xml"
+expect_failure "neither a host state nor a preset" -s "$work/other.xml" -l 0.1 -o "$work/out.wav"
 expect_failure "positive number" -t -5
 expect_failure "needs a value" -o
 

@@ -5,6 +5,10 @@
 #include "RenderOptions.h"
 
 #include "core/SkiptorAudioProcessor.h"
+#include "persistence/HostStateDocument.h"
+#include "persistence/PresetDocument.h"
+#include "persistence/PresetFolder.h"
+#include "persistence/StateBlock.h"
 
 #include <juce_audio_formats/juce_audio_formats.h>
 
@@ -80,6 +84,43 @@ void writeOutput (const juce::File& file, const juce::AudioBuffer<float>& audio,
         fail ("cannot write output '" + file.getFullPathName() + "': permission denied");
 }
 
+// A host-state document (as a host saves it inside a project, or as plain
+// XML) or a preset file.
+void loadStateOrPreset (SkiptorAudioProcessor& processor, const juce::File& file)
+{
+    const auto path = file.getFullPathName();
+    if (! file.existsAsFile())
+        fail ("cannot read state '" + path + "': no such file");
+
+    juce::MemoryBlock bytes;
+    if (! file.loadFileAsData (bytes))
+        fail ("cannot read state '" + path + "': permission denied or not readable");
+
+    // The framework's binary state block, as a host stores it.
+    if (auto wrapped = gatevox::unwrapStateXml (bytes.getData(), static_cast<int> (bytes.getSize())))
+    {
+        processor.setStateInformation (bytes.getData(), static_cast<int> (bytes.getSize()));
+        return;
+    }
+
+    const auto document = juce::parseXML (bytes.toString());
+    if (document == nullptr)
+        fail ("state '" + path + "' is not XML");
+
+    if (document->hasTagName (gatevox::hostStateTag))
+    {
+        gatevox::restoreHostState (processor.getModel(), *document);
+        return;
+    }
+
+    if (! gatevox::isPresetDocument (*document))
+        fail ("'" + path + "' is neither a host state nor a preset (root element <" + document->getTagName() + ">)");
+
+    const auto result = gatevox::loadPresetFile (processor.getModel(), file, processor.getEditorLock());
+    if (result != gatevox::PresetResult::done)
+        fail ("cannot load preset '" + path + "': " + gatevox::describePresetResult (result));
+}
+
 void showProgress (double fraction)
 {
     constexpr int width = 40;
@@ -95,8 +136,6 @@ int run (const RenderOptions& options)
 {
     if (options.input != juce::File() && options.input == options.output)
         fail ("output '" + options.output.getFullPathName() + "' is the input; choose another output file");
-    if (options.state != juce::File())
-        fail ("loading state '" + options.state.getFullPathName() + "' is not available in this version");
 
     double sampleRate = options.sampleRate.value_or (48000.0);
     juce::AudioBuffer<float> audio;
@@ -119,6 +158,8 @@ int run (const RenderOptions& options)
     SkiptorAudioProcessor processor;
     if (options.state == juce::File())
         loadDemoPattern (processor);
+    else
+        loadStateOrPreset (processor, options.state);
 
     const double audioSeconds = audio.getNumSamples() / sampleRate;
     const bool longRender = audioSeconds > 30.0;

@@ -23,7 +23,8 @@ juce::String usage()
 {
     return "usage: gatevox-render [options]\n"
            "  -i, --input FILE    WAV or AIFF file to process (default: a built-in demo signal)\n"
-           "  -s, --state FILE    host state or preset file to load (default: a built-in demo pattern)\n"
+           "  -s, --state FILE    host state (binary block or XML) or preset file to load\n"
+           "                      (default: a built-in demo pattern)\n"
            "  -o, --output FILE   WAV file to write (default: gatevox-demo.wav)\n"
            "  -t, --tempo BPM     host tempo (default: 120)\n"
            "  -p, --start QN      song position of the first sample, in quarter notes (default: 0)\n"
