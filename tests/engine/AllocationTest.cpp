@@ -53,6 +53,39 @@ void operator delete[] (void* p, std::size_t) noexcept { countedFree (p); }
 
 using namespace gatevox;
 
+namespace
+{
+// Renders blocks of a sine (inverted on the right) and returns the heap calls
+// made while they rendered.
+long heapCallsWhileRendering (RenderHarness& h, int blocks)
+{
+    std::vector<float> left (512), right (512);
+    long calls = 0;
+    for (int block = 0; block < blocks; ++block)
+    {
+        for (std::size_t i = 0; i < left.size(); ++i)
+        {
+            left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
+            right[i] = -left[i];
+        }
+        counting = true;
+        h.render (left, right);
+        counting = false;
+        calls += allocations.exchange (0);
+    }
+    return calls;
+}
+
+// Every layer changes slot at every step, and all five slots sound.
+void playEverySlotChangingEachStep (RenderHarness& h)
+{
+    for (int layer = 0; layer < numLayers; ++layer)
+        for (int step = 0; step < numSteps; ++step)
+            h.setStep (layer, step, (layer + step) % numSlots);
+}
+} // namespace
+
+
 TEST (RenderAllocation, NoHeapCallFromTheFirstBlockOnForEveryKernel)
 {
     RenderHarness h;
@@ -66,26 +99,13 @@ TEST (RenderAllocation, NoHeapCallFromTheFirstBlockOnForEveryKernel)
         for (int step = 0; step < numSteps; ++step)
             h.setStep (layer, step, (layer + step) % (numSlots + 1));
 
-    std::vector<float> left (512), right (512);
     long total = 0;
     for (int kernel = 0; kernel <= numKernels; ++kernel)
     {
         for (int s = 0; s < numSlots; ++s)
             h.setKernel (s, (kernel + s) % (numKernels + 1));
 
-        for (int block = 0; block < 8; ++block)
-        {
-            for (std::size_t i = 0; i < left.size(); ++i)
-            {
-                left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
-                right[i] = -left[i];
-            }
-
-            counting = true;
-            h.render (left, right);
-            counting = false;
-            total += allocations.exchange (0);
-        }
+        total += heapCallsWhileRendering (h, 8);
     }
     EXPECT_EQ (total, 0);
 }
@@ -102,11 +122,8 @@ TEST (RenderAllocation, NoHeapCallFromTheDelayKernelsAtAnyRate)
     {
         RenderHarness h (rate);
         h.tempo = 480.0;
-        for (int layer = 0; layer < numLayers; ++layer)
-            for (int step = 0; step < numSteps; ++step)
-                h.setStep (layer, step, (layer + step) % numSlots);
+        playEverySlotChangingEachStep (h);
 
-        std::vector<float> left (512), right (512);
         for (std::size_t k = 0; k < std::size (kernels); ++k)
             for (const float delay : delays)
             {
@@ -118,18 +135,7 @@ TEST (RenderAllocation, NoHeapCallFromTheDelayKernelsAtAnyRate)
                     h.setParam (s, kernelParam::feedback, 0.9f);
                     h.setParam (s, kernelParam::mix, 0.5f);
                 }
-                for (int block = 0; block < 4; ++block)
-                {
-                    for (std::size_t i = 0; i < left.size(); ++i)
-                    {
-                        left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
-                        right[i] = -left[i];
-                    }
-                    counting = true;
-                    h.render (left, right);
-                    counting = false;
-                    total += allocations.exchange (0);
-                }
+                total += heapCallsWhileRendering (h, 4);
             }
     }
     EXPECT_EQ (total, 0);
@@ -146,11 +152,8 @@ TEST (RenderAllocation, NoHeapCallFromTheResamplerKernelsAtAnyRate)
     {
         RenderHarness h (rate);
         h.tempo = 480.0;
-        for (int layer = 0; layer < numLayers; ++layer)
-            for (int step = 0; step < numSteps; ++step)
-                h.setStep (layer, step, (layer + step) % numSlots);
+        playEverySlotChangingEachStep (h);
 
-        std::vector<float> left (512), right (512);
         for (const float value : settings)
         {
             for (int s = 0; s < numSlots; ++s)
@@ -161,18 +164,7 @@ TEST (RenderAllocation, NoHeapCallFromTheResamplerKernelsAtAnyRate)
                 h.setParam (s, kernelParam::amount, 0.9f);
                 h.setParam (s, kernelParam::mix, 0.7f);
             }
-            for (int block = 0; block < 4; ++block)
-            {
-                for (std::size_t i = 0; i < left.size(); ++i)
-                {
-                    left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
-                    right[i] = -left[i];
-                }
-                counting = true;
-                h.render (left, right);
-                counting = false;
-                total += allocations.exchange (0);
-            }
+            total += heapCallsWhileRendering (h, 4);
         }
     }
     EXPECT_EQ (total, 0);
@@ -190,11 +182,8 @@ TEST (RenderAllocation, NoHeapCallFromTheModulatorKernelsAndTheTrackerAnalysis)
     {
         RenderHarness h (rate);
         h.tempo = 480.0;
-        for (int layer = 0; layer < numLayers; ++layer)
-            for (int step = 0; step < numSteps; ++step)
-                h.setStep (layer, step, (layer + step) % numSlots);
+        playEverySlotChangingEachStep (h);
 
-        std::vector<float> left (512), right (512);
         for (const float frequency : frequencies)
         {
             for (int s = 0; s < numSlots; ++s)
@@ -206,18 +195,7 @@ TEST (RenderAllocation, NoHeapCallFromTheModulatorKernelsAndTheTrackerAnalysis)
                 h.setParam (s, kernelParam::amount, 2.0f);
                 h.setParam (s, kernelParam::mix, 0.7f);
             }
-            for (int block = 0; block < 20; ++block)
-            {
-                for (std::size_t i = 0; i < left.size(); ++i)
-                {
-                    left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
-                    right[i] = -left[i];
-                }
-                counting = true;
-                h.render (left, right);
-                counting = false;
-                total += allocations.exchange (0);
-            }
+            total += heapCallsWhileRendering (h, 20);
         }
     }
     EXPECT_EQ (total, 0);
@@ -235,11 +213,8 @@ TEST (RenderAllocation, NoHeapCallFromTheColorAndFormantKernels)
     {
         RenderHarness h (rate);
         h.tempo = 480.0;
-        for (int layer = 0; layer < numLayers; ++layer)
-            for (int step = 0; step < numSteps; ++step)
-                h.setStep (layer, step, (layer + step) % numSlots);
+        playEverySlotChangingEachStep (h);
 
-        std::vector<float> left (512), right (512);
         for (std::size_t v = 0; v < std::size (vowels); ++v)
         {
             for (int s = 0; s < numSlots; ++s)
@@ -249,15 +224,7 @@ TEST (RenderAllocation, NoHeapCallFromTheColorAndFormantKernels)
                 h.setParam (s, kernelParam::color, 0.8f);
                 h.setParam (s, kernelParam::mix, 0.7f);
             }
-            counting = true;
-            h.render (left, right);
-            counting = false;
-            total += allocations.exchange (0);
-            for (std::size_t i = 0; i < left.size(); ++i)
-            {
-                left[i] = 0.5f * std::sin (0.02f * static_cast<float> (i));
-                right[i] = -left[i];
-            }
+            total += heapCallsWhileRendering (h, 1);
         }
     }
     EXPECT_EQ (total, 0);
