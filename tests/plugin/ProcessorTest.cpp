@@ -172,7 +172,7 @@ TEST (Processor, HostStateRoundTripsThroughTheFrameworkBlock)
     EXPECT_EQ (model.kernelParams (1).value.read (gatevox::kernelParam::freq1), 8800.0f);
 
     // Blocks that are not a state leave the processor as it was.
-    const char garbage[] = "VC2!\xff\xff\xff\x7f<SkiptorStateInfo";
+    const char garbage[] = "\x01\x02 this is no state block <SkiptorStateInfo step=\"1\"/>";
     restored.setStateInformation (garbage, sizeof (garbage));
     restored.setStateInformation (nullptr, 0);
     EXPECT_EQ (model.steps.read (0, 0, 2), 2);
