@@ -16,7 +16,13 @@ inline double oscillatorStep (std::int32_t& p, double f, float fs, const SineTab
 {
     constexpr std::int64_t period = SineTable::size;
     const auto increment = truncTo<std::int64_t> (f * static_cast<double> (period) / static_cast<double> (fs));
-    auto next = (static_cast<std::int64_t> (p) + increment % period) % period;
+
+    // The usual case, an increment within one period, needs no division.
+    auto next = static_cast<std::int64_t> (p) + increment;
+    if (increment < 0 || increment >= period)
+        next = (static_cast<std::int64_t> (p) + increment % period) % period;
+    else if (next >= period)
+        next -= period;
     if (next < 0)
         next += period;
 
