@@ -18,13 +18,19 @@ inline double oscillatorStep (std::int32_t& p, double f, float fs, const SineTab
     const auto increment = truncTo<std::int64_t> (f * static_cast<double> (period) / static_cast<double> (fs));
 
     // The usual case, an increment within one period, needs no division.
-    auto next = static_cast<std::int64_t> (p) + increment;
-    if (increment < 0 || increment >= period)
+    std::int64_t next;
+    if (increment >= 0 && increment < period)
+    {
+        next = static_cast<std::int64_t> (p) + increment;
+        if (next >= period)
+            next -= period;
+    }
+    else
+    {
         next = (static_cast<std::int64_t> (p) + increment % period) % period;
-    else if (next >= period)
-        next -= period;
-    if (next < 0)
-        next += period;
+        if (next < 0)
+            next += period;
+    }
 
     p = static_cast<std::int32_t> (next);
     return static_cast<double> (sine[p]);
