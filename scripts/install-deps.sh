@@ -7,7 +7,7 @@ packages=(
     juce-modules-source fst-dev
     libasound2-dev libjack-jackd2-dev libfreetype-dev libfontconfig1-dev
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev libgl-dev
-    libgtest-dev libbenchmark-dev valgrind xvfb xauth
+    libgtest-dev libbenchmark-dev valgrind xvfb xauth lilv-utils
 )
 
 missing=()

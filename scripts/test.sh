@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test through CTest; then builds the engine
-# tests once more with AddressSanitizer and UndefinedBehaviorSanitizer and
-# runs them.
+# Builds everything and runs every test through CTest; then builds the engine,
+# persistence and load tests once more with AddressSanitizer (leak checking
+# included) and UndefinedBehaviorSanitizer, and once with ThreadSanitizer, and
+# runs them. The sanitizer builds leave out the plug-in formats.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,13 +13,12 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DGATEVOX_BUILD_BENCH=OFF
 cmake --build build -j "$jobs"
 xvfb-run -a ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGATEVOX_BUILD_PLUGIN=OFF -DGATEVOX_BUILD_BENCH=OFF \
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGATEVOX_BUILD_FORMATS=OFF -DGATEVOX_BUILD_BENCH=OFF \
       -DGATEVOX_SANITIZE=address,undefined
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
-# The concurrency tests once more under ThreadSanitizer.
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DGATEVOX_BUILD_PLUGIN=OFF -DGATEVOX_BUILD_BENCH=OFF \
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DGATEVOX_BUILD_FORMATS=OFF -DGATEVOX_BUILD_BENCH=OFF \
       -DGATEVOX_SANITIZE=thread
 cmake --build build-tsan -j "$jobs"
 ctest --test-dir build-tsan --output-on-failure -j "$jobs"

@@ -1,5 +1,4 @@
-#include <juce_audio_processors/juce_audio_processors.h>
-#include <pluginterfaces/vst2.x/aeffect.h>
+#include "HostedPlugins.h"
 
 #include "params/ParameterLayout.h"
 
@@ -11,19 +10,6 @@
 // classes, and checks what the host sees.
 namespace
 {
-std::unique_ptr<juce::AudioPluginInstance> load (juce::AudioPluginFormat& format, const juce::String& fileOrIdentifier)
-{
-    juce::OwnedArray<juce::PluginDescription> found;
-    format.findAllTypesForFile (found, fileOrIdentifier);
-    if (found.isEmpty())
-        return nullptr;
-
-    juce::String error;
-    auto instance = format.createInstanceFromDescription (*found[0], 48000.0, 512, error);
-    EXPECT_TRUE (error.isEmpty()) << error;
-    return instance;
-}
-
 void expectHostView (juce::AudioPluginInstance& plugin)
 {
     const auto desc = plugin.getPluginDescription();
@@ -91,17 +77,6 @@ void expectParameters (juce::AudioPluginInstance& plugin)
     mix.setValue (1.0f);
 }
 
-AEffect* vst2Effect (juce::AudioPluginInstance& plugin)
-{
-    struct Finder final : juce::ExtensionsVisitor
-    {
-        void visitVSTClient (const VSTClient& client) override { effect = static_cast<AEffect*> (client.getAEffectPtr()); }
-        AEffect* effect = nullptr;
-    } finder;
-    plugin.getExtensions (finder);
-    return finder.effect;
-}
-
 juce::String effectString (AEffect& effect, int opcode)
 {
     char text[256] = {};
@@ -113,7 +88,7 @@ juce::String effectString (AEffect& effect, int opcode)
 TEST (HostLoading, Vst2IdentityAndAudio)
 {
     juce::VSTPluginFormat format;
-    auto plugin = load (format, GATEVOX_VST2_BINARY);
+    auto plugin = loadPluginFile (format, GATEVOX_VST2_BINARY);
     ASSERT_NE (plugin, nullptr);
     expectHostView (*plugin);
     EXPECT_EQ (plugin->getPluginDescription().uniqueId, 0x47747678); // "Gtvx"
@@ -151,7 +126,7 @@ TEST (HostLoading, Vst3IdentityAndAudio)
     juce::VST3PluginFormat format;
     // The binary sits in <bundle>/Contents/<architecture>/.
     const auto bundle = juce::File (GATEVOX_VST3_BINARY).getParentDirectory().getParentDirectory().getParentDirectory();
-    auto plugin = load (format, bundle.getFullPathName());
+    auto plugin = loadPluginFile (format, bundle.getFullPathName());
     ASSERT_NE (plugin, nullptr);
     expectHostView (*plugin);
     EXPECT_EQ (plugin->getPluginDescription().version, "0.0.100");
@@ -166,7 +141,7 @@ TEST (HostLoading, Lv2IdentityAndAudio)
     const auto uris = format.searchPathsForPlugins (juce::FileSearchPath (bundleFolder.getFullPathName()), true, false);
     ASSERT_TRUE (uris.contains (GATEVOX_LV2_URI)) << uris.joinIntoString (", ");
 
-    auto plugin = load (format, GATEVOX_LV2_URI);
+    auto plugin = loadPluginFile (format, GATEVOX_LV2_URI);
     ASSERT_NE (plugin, nullptr);
     expectHostView (*plugin);
     expectParameters (*plugin);
