@@ -98,6 +98,7 @@ const std::vector<Scene> scenes {
 juce::MemoryBlock sceneState (const Scene& scene)
 {
     SkiptorAudioProcessor p;
+    p.setPlayConfigDetails (2, 2, 48000.0, 512);
     p.prepareToPlay (48000.0, 512);
     scene.programme (p);
     juce::MemoryBlock state;
@@ -162,7 +163,7 @@ std::ptrdiff_t firstDifference (const std::vector<float>& a, const std::vector<f
 juce::String stateDocument (const juce::MemoryBlock& state)
 {
     const auto xml = gatevox::unwrapStateXml (state.getData(), static_cast<int> (state.getSize()));
-    return xml == nullptr ? juce::String() : xml->toString (juce::XmlElement::TextFormat().singleLine());
+    return xml == nullptr ? juce::String() : xml->toString (juce::XmlElement::TextFormat().singleLine().withoutHeader());
 }
 
 juce::Array<juce::AudioProcessorParameter*> automationParameters (juce::AudioProcessor& plugin)
@@ -220,18 +221,32 @@ TEST (FormatParity, EveryFormatListsTheSameParametersWithTheSameTexts)
         for (int i = 0; i < gatevox::numAutomationParameters; ++i)
         {
             ASSERT_EQ (parameters[i]->getName (1024), referenceParameters[i]->getName (1024)) << formatName (format) << " " << i;
-            // The host asks for the text of a value it holds; every format answers with the processor's own text.
+            // The texts are the processor's own: VST3 asks for the text of
+            // any value, VST2 for that of the value the parameter holds. LV2
+            // has no way to ask; its hosts write the number themselves.
             const auto value = static_cast<float> ((i * 37) % 101) / 100.0f;
-            EXPECT_EQ (parameters[i]->getText (value, 1024), referenceParameters[i]->getText (value, 1024))
-                << formatName (format) << " " << i;
+            if (format == PluginFormat::vst3)
+                EXPECT_EQ (parameters[i]->getText (value, 1024), referenceParameters[i]->getText (value, 1024)) << i;
+            if (format == PluginFormat::vst2)
+            {
+                parameters[i]->setValue (value);
+                referenceParameters[i]->setValue (value);
+                EXPECT_EQ (parameters[i]->getCurrentValueAsText(), referenceParameters[i]->getCurrentValueAsText()) << i;
+            }
         }
     }
 }
 
 TEST (FormatParity, AStateSavedThroughOneFormatRestoresThroughEveryOther)
 {
+    // What a processor saves after restoring the scene: every format, as
+    // source and as target, must save the same document again.
     const auto state = sceneState (scenes[1]);
-    const auto document = stateDocument (state);
+    SkiptorAudioProcessor reference;
+    reference.setPlayConfigDetails (2, 2, 48000.0, 512);
+    reference.prepareToPlay (48000.0, 512);
+    reference.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+    const auto document = stateDocument (pluginState (PluginFormat::inProcess, reference));
     ASSERT_TRUE (document.startsWith ("<SkiptorStateInfo"));
 
     for (const auto source : allFormats)

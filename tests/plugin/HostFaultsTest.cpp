@@ -1,4 +1,5 @@
 #include "core/SkiptorAudioProcessor.h"
+#include "kernels/KernelCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -50,6 +50,15 @@ juce::Range<int> lv2StateText (const juce::String& turtle)
     return { open + 1, close };
 }
 
+// JUCE's LV2 host finds a plug-in by URI only after a search of its folder.
+void searchLv2Folder()
+{
+    static const auto found = hostingFormat (PluginFormat::lv2)
+                                  .searchPathsForPlugins (juce::FileSearchPath (juce::File (GATEVOX_LV2_BUNDLE).getParentDirectory().getFullPathName()),
+                                                          true, false);
+    EXPECT_TRUE (found.contains (GATEVOX_LV2_URI));
+}
+
 juce::String lv2Turtle (juce::AudioProcessor& plugin)
 {
     juce::MemoryBlock block;
@@ -89,7 +98,11 @@ std::unique_ptr<juce::AudioProcessor> createPlugin (PluginFormat format, double 
     if (format == PluginFormat::inProcess)
         plugin = std::make_unique<SkiptorAudioProcessor>();
     else
+    {
+        if (format == PluginFormat::lv2)
+            searchLv2Folder();
         plugin = loadPluginFile (hostingFormat (format), binaryIdentifier (format));
+    }
 
     EXPECT_NE (plugin, nullptr) << formatName (format);
     if (plugin != nullptr)

@@ -5,8 +5,10 @@
 #include <cmath>
 
 // The LV2 build run by a host nobody here wrote: lilv's lv2apply streams a WAV
-// file through the plug-in. It gives no transport, so the plug-in hands every
-// sample back untouched, and the host must unload it cleanly.
+// file through a plug-in. It gives no transport, so the plug-in must hand every
+// sample back untouched. lv2apply connects audio and control ports only, and
+// the plug-in's parameters and transport travel on atom ports, so this version
+// refuses it at load: then it must say so in one clean error, not crash.
 namespace
 {
 juce::AudioBuffer<float> testSignal (int numSamples)
@@ -41,7 +43,7 @@ std::unique_ptr<juce::AudioBuffer<float>> readWav (const juce::File& file)
 }
 } // namespace
 
-TEST (ThirdPartyHost, Lv2applyPassesAudioThroughWithoutATransport)
+TEST (ThirdPartyHost, Lv2applyPassesAudioThroughOrRefusesCleanly)
 {
     const juce::File lv2apply (GATEVOX_LV2APPLY);
     if (! lv2apply.existsAsFile())
@@ -60,7 +62,13 @@ TEST (ThirdPartyHost, Lv2applyPassesAudioThroughWithoutATransport)
     ASSERT_TRUE (host.start (juce::StringArray { "sh", "-c", command }));
     const auto printed = host.readAllProcessOutput();
     ASSERT_TRUE (host.waitForProcessToFinish (60000));
-    ASSERT_EQ (host.getExitCode(), 0u) << printed;
+    // The shell reports a host killed by a signal as 128 plus the signal.
+    ASSERT_LT (host.getExitCode(), 128u) << printed;
+    if (host.getExitCode() != 0)
+    {
+        EXPECT_TRUE (printed.contains ("unsupported type")) << printed;
+        return;
+    }
 
     const auto processed = readWav (out.getFile());
     ASSERT_NE (processed, nullptr) << printed;
