@@ -8,6 +8,14 @@
 namespace gatevox
 {
 
+namespace
+{
+[[nodiscard]] float finiteOrZero (float v) noexcept
+{
+    return std::isfinite (v) ? v : 0.0f;
+}
+} // namespace
+
 bool RenderLoop::process (float* left, float* right, int numSamples, const std::optional<HostPosition>& position) noexcept
 {
     if (! clock.blockStart (position))
@@ -76,8 +84,10 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
     for (int layer = 0; layer < numLayers; ++layer)
         renderLayer (layer, dryLeft, dryRight);
 
-    float outLeft = mixerLeft.finish();
-    float outRight = mixerRight.finish();
+    // A slot whose state ran away can overflow the mix to an infinity; it
+    // must not reach the smoothers, whose rings would keep it for good.
+    float outLeft = finiteOrZero (mixerLeft.finish());
+    float outRight = finiteOrZero (mixerRight.finish());
 
     if (model.globalOptions.read (GlobalOptions::additionalSmoothing) != 1)
     {
@@ -90,7 +100,12 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
     left = ((1.0f - mix) * dryLeft + mix * outLeft) * gain;
     right = ((1.0f - mix) * dryRight + mix * outRight) * gain;
 
-    if (left > outputCeiling)
+    // Beside the +12 dB ceiling (left only, upwards), a sample that the mix
+    // or the gain overflowed is muted; an input that is not a number is left
+    // to the dry path.
+    const bool overflowed = (! std::isfinite (left) && std::isfinite (dryLeft))
+                         || (! std::isfinite (right) && std::isfinite (dryRight));
+    if (left > outputCeiling || overflowed)
     {
         left = 0.0f;
         right = 0.0f;

@@ -235,6 +235,41 @@ TEST (RenderLoop, GuardMutesALeftSampleAboveTwelveDecibels)
     EXPECT_EQ (right[3], 5.0f); // only the left sample is compared
 }
 
+TEST (RenderLoop, GuardMutesASampleThatOverflowsFromAFiniteInput)
+{
+    RenderHarness h;
+    h.setOption (GlobalOptions::emptySequenceDefault, 1.0f);
+    h.model->sequencer.floats.skippingWrite (SequencerState::effectGainActual, 2.0f);
+
+    const float huge = 3.0e38f;
+    std::vector<float> left { -huge, 0.1f, x }, right { -huge, huge, x };
+    h.render (left, right);
+    EXPECT_EQ (left[0], 0.0f); // downwards, past the largest float
+    EXPECT_EQ (right[0], 0.0f);
+    EXPECT_EQ (left[1], 0.0f); // the right channel overflowed
+    EXPECT_EQ (right[1], 0.0f);
+    EXPECT_EQ (left[2], 2.0f * x);
+}
+
+TEST (RenderLoop, OverflowedMixNeverReachesTheSmoothers)
+{
+    RenderHarness h;
+    h.setOption (GlobalOptions::additionalSmoothing, 0.0f); // the recursive three-point mean
+    for (int s = 0; s < 2; ++s)
+    {
+        h.fillLayer (s, s);
+        h.setKernel (s, kernelId::bypass);
+    }
+
+    // Two parallel slots sum a huge sample past the largest float.
+    std::vector<float> left (2000, x), right (2000, x);
+    left[10] = right[10] = 3.0e38f;
+    h.render (left, right);
+    for (std::size_t i = 0; i < left.size(); ++i)
+        ASSERT_TRUE (std::isfinite (left[i]) && std::isfinite (right[i])) << i;
+    EXPECT_NEAR (left.back(), RouteMixer::gainByCount[2] * 2.0f * x, 1e-6f);
+}
+
 TEST (RenderLoop, BlockWithoutTransportOrAtSongStartIsUntouched)
 {
     RenderHarness h;
