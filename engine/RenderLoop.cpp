@@ -8,14 +8,6 @@
 namespace gatevox
 {
 
-namespace
-{
-[[nodiscard]] float finiteOrZero (float v) noexcept
-{
-    return std::isfinite (v) ? v : 0.0f;
-}
-} // namespace
-
 bool RenderLoop::process (float* left, float* right, int numSamples, const std::optional<HostPosition>& position) noexcept
 {
     if (! clock.blockStart (position))
@@ -84,10 +76,8 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
     for (int layer = 0; layer < numLayers; ++layer)
         renderLayer (layer, dryLeft, dryRight);
 
-    // A slot whose state ran away can overflow the mix to an infinity; it
-    // must not reach the smoothers, whose rings would keep it for good.
-    float outLeft = finiteOrZero (mixerLeft.finish());
-    float outRight = finiteOrZero (mixerRight.finish());
+    float outLeft = mixerLeft.finish();
+    float outRight = mixerRight.finish();
 
     if (model.globalOptions.read (GlobalOptions::additionalSmoothing) != 1)
     {

@@ -1,5 +1,7 @@
 #include "RouteMixer.h"
 
+#include <cmath>
+
 namespace gatevox
 {
 
@@ -67,7 +69,9 @@ float RouteMixer::finish() noexcept
 
     parallelCount = 0;
     seriesCount = 0;
-    return out;
+    // A slot whose state ran away can overflow the mix; the smoothers that
+    // follow would keep an infinity in their rings for good.
+    return std::isfinite (out) ? out : 0.0f;
 }
 
 } // namespace gatevox

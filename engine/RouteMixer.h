@@ -39,7 +39,7 @@ public:
     // A series slot's output replaces the chain's running value.
     void addSeries (int group, float value, float layerGain) noexcept;
 
-    // The sample's mix; clears the counts.
+    // The sample's mix, 0 when it overflowed; clears the counts.
     [[nodiscard]] float finish() noexcept;
 
     // 0, 1, 0.7071, 0.6464, 0.4142, 0.3535, 0.25, 0 for 0-7 contributions.
