@@ -22,16 +22,20 @@ struct DelayKernelCase
     Defaults defaults; // the catalogue's default values of the kernel
 };
 
-const std::vector<DelayKernelCase> cases {
-    { kernelId::lpfComb, { { p::fc, 10000.0f }, { p::fmin, 0.2f }, { p::q, 1.414f }, { p::mix, 1.0f } } },
-    { kernelId::lpfDoubler, { { p::fc, 7000.0f }, { p::fmin, 0.1f }, { p::delay1, 0.01f }, { p::feedback, 0.7f }, { p::mix, 1.0f } } },
-    { kernelId::lpfSlapback, { { p::fc, 7000.0f }, { p::fmin, 0.1f }, { p::delay1, 0.01f }, { p::feedback, 0.9f }, { p::mix, 0.9f } } },
-    { kernelId::hpfComb, { { p::fc, 2000.0f }, { p::fmin, 0.1f }, { p::q, 0.777f }, { p::mix, 1.0f } } },
-    { kernelId::hpfDoubler, { { p::fc, 5000.0f }, { p::fmin, 0.1f }, { p::delay1, 0.01f }, { p::feedback, 0.7f }, { p::mix, 0.6f } } },
-    { kernelId::hpfSlapback, { { p::fc, 3000.0f }, { p::fmin, 0.111f }, { p::delay1, 0.01f }, { p::feedback, 0.93f }, { p::mix, 0.9f } } },
-    { kernelId::delayMod, { { p::width, 0.1f }, { p::delay1, 0.1f }, { p::feedback, 0.3f }, { p::mix, 0.4f } } },
-    { kernelId::vibrato, { { p::delay1, 0.015f }, { p::width, 1.0f }, { p::feedback, 1.0f }, { p::mix, 0.5f } } },
-    { kernelId::slapback, { { p::width, 0.4f }, { p::delay1, 0.013f }, { p::feedback, 0.9f }, { p::mix, 0.4f } } },
+const std::vector<DelayKernelCase> cases{
+    {kernelId::lpfComb, {{p::fc, 10000.0f}, {p::fmin, 0.2f}, {p::q, 1.414f}, {p::mix, 1.0f}}},
+    {kernelId::lpfDoubler,
+     {{p::fc, 7000.0f}, {p::fmin, 0.1f}, {p::delay1, 0.01f}, {p::feedback, 0.7f}, {p::mix, 1.0f}}},
+    {kernelId::lpfSlapback,
+     {{p::fc, 7000.0f}, {p::fmin, 0.1f}, {p::delay1, 0.01f}, {p::feedback, 0.9f}, {p::mix, 0.9f}}},
+    {kernelId::hpfComb, {{p::fc, 2000.0f}, {p::fmin, 0.1f}, {p::q, 0.777f}, {p::mix, 1.0f}}},
+    {kernelId::hpfDoubler,
+     {{p::fc, 5000.0f}, {p::fmin, 0.1f}, {p::delay1, 0.01f}, {p::feedback, 0.7f}, {p::mix, 0.6f}}},
+    {kernelId::hpfSlapback,
+     {{p::fc, 3000.0f}, {p::fmin, 0.111f}, {p::delay1, 0.01f}, {p::feedback, 0.93f}, {p::mix, 0.9f}}},
+    {kernelId::delayMod, {{p::width, 0.1f}, {p::delay1, 0.1f}, {p::feedback, 0.3f}, {p::mix, 0.4f}}},
+    {kernelId::vibrato, {{p::delay1, 0.015f}, {p::width, 1.0f}, {p::feedback, 1.0f}, {p::mix, 0.5f}}},
+    {kernelId::slapback, {{p::width, 0.4f}, {p::delay1, 0.013f}, {p::feedback, 0.9f}, {p::mix, 0.4f}}},
 };
 
 // One stereo sample through the dispatch per iteration (the time column is
@@ -54,12 +58,12 @@ void runKernel (benchmark::State& state, const DelayKernelCase& kernel)
         lfo[i] = 0.5f + 0.5f * std::sin (6.2831855f * t / static_cast<float> (period));
     }
 
-    const KernelContext context { model.kernelParams (slot), model.kernelBanks(), model.sineTable, 48000.0f, slot };
+    const KernelContext context{model.kernelParams (slot), model.kernelBanks(), model.sineTable, 48000.0f, slot};
     float outLeft = 0.0f, outRight = 0.0f;
     std::size_t i = 0;
     for (auto _ : state)
     {
-        dispatchKernel (context, kernel.id, { left[i], right[i] }, lfo[i], { outLeft, outRight });
+        dispatchKernel (context, kernel.id, {left[i], right[i]}, lfo[i], {outLeft, outRight});
         benchmark::DoNotOptimize (outLeft);
         benchmark::DoNotOptimize (outRight);
         i = i + 1 == left.size() ? 0 : i + 1;
@@ -67,7 +71,8 @@ void runKernel (benchmark::State& state, const DelayKernelCase& kernel)
     state.SetItemsProcessed (state.iterations());
 }
 
-const bool registered = [] {
+const bool registered = []
+{
     for (const auto& kernel : cases)
         benchmark::RegisterBenchmark (("delayKernel/" + std::string (kernelNameOfId (kernel.id))).c_str(),
                                       [&kernel] (benchmark::State& state) { runKernel (state, kernel); });

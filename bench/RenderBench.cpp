@@ -21,10 +21,10 @@ constexpr double sampleRate = 48000.0;
 
 enum class Pattern
 {
-    empty,         // every step empty, the bypass option on
-    oneParallel,   // one slot on layer 0
-    dense,         // every layer changes slot at every step, all five slots sounding
-    denseFilters   // the same with filter, shaper and delay kernels
+    empty,       // every step empty, the bypass option on
+    oneParallel, // one slot on layer 0
+    dense,       // every layer changes slot at every step, all five slots sounding
+    denseFilters // the same with filter, shaper and delay kernels
 };
 
 struct KernelSetting
@@ -50,7 +50,8 @@ void setStep (ProcessorModel& model, int layer, int step, int s)
 void programme (ProcessorModel& model, Pattern pattern)
 {
     model.globalOptions.change (GlobalOptions::emptySequenceDefault, 1.0f);
-    const int kernels[numSlots] = { kernelId::tremelo, kernelId::stereoPan, kernelId::amMod, kernelId::tremelo, kernelId::amMod };
+    const int kernels[numSlots] = {kernelId::tremelo, kernelId::stereoPan, kernelId::amMod, kernelId::tremelo,
+                                   kernelId::amMod};
     for (int s = 0; s < numSlots; ++s)
     {
         model.slot (s).ints.waitingWrite (SlotSettings::kernelId, kernels[s]);
@@ -68,11 +69,16 @@ void programme (ProcessorModel& model, Pattern pattern)
     if (pattern == Pattern::denseFilters)
     {
         namespace p = kernelParam;
-        loadDefaults (model, 0, kernelId::lpf24dB, { { p::fc, 12000.0f }, { p::fmin, 0.1f }, { p::q, 1.414f }, { p::mix, 1.0f } });
-        loadDefaults (model, 1, kernelId::hpfSvf1, { { p::fc, 5000.0f }, { p::fmin, 0.667f }, { p::res, 0.777f }, { p::mix, 1.0f } });
-        loadDefaults (model, 2, kernelId::lpfFuzz, { { p::fc, 3400.0f }, { p::fmin, 0.1f }, { p::q, 1.0f }, { p::drive, 0.3f }, { p::mix, 1.0f } });
-        loadDefaults (model, 3, kernelId::delayMod, { { p::width, 0.1f }, { p::delay1, 0.1f }, { p::feedback, 0.3f }, { p::mix, 0.4f } });
-        loadDefaults (model, 4, kernelId::bpfThin, { { p::fc, 2000.0f }, { p::bw, 500.0f }, { p::q, 3.0f }, { p::mix, 0.9071f } });
+        loadDefaults (model, 0, kernelId::lpf24dB,
+                      {{p::fc, 12000.0f}, {p::fmin, 0.1f}, {p::q, 1.414f}, {p::mix, 1.0f}});
+        loadDefaults (model, 1, kernelId::hpfSvf1,
+                      {{p::fc, 5000.0f}, {p::fmin, 0.667f}, {p::res, 0.777f}, {p::mix, 1.0f}});
+        loadDefaults (model, 2, kernelId::lpfFuzz,
+                      {{p::fc, 3400.0f}, {p::fmin, 0.1f}, {p::q, 1.0f}, {p::drive, 0.3f}, {p::mix, 1.0f}});
+        loadDefaults (model, 3, kernelId::delayMod,
+                      {{p::width, 0.1f}, {p::delay1, 0.1f}, {p::feedback, 0.3f}, {p::mix, 0.4f}});
+        loadDefaults (model, 4, kernelId::bpfThin,
+                      {{p::fc, 2000.0f}, {p::bw, 500.0f}, {p::q, 3.0f}, {p::mix, 0.9071f}});
     }
 
     if (pattern == Pattern::dense || pattern == Pattern::denseFilters)
@@ -113,20 +119,32 @@ void renderBlocks (benchmark::State& state, Pattern pattern, double tempo)
         std::copy_n (toneLeft.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, left.begin());
         std::copy_n (toneRight.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, right.begin());
         offset = (offset + blockSize) % (toneLeft.size() - blockSize);
-        loop.process (left.data(), right.data(), blockSize, HostPosition { tempo, ppq });
+        loop.process (left.data(), right.data(), blockSize, HostPosition{tempo, ppq});
         ppq += blockSize * tempo / (60.0 * sampleRate);
         benchmark::DoNotOptimize (left.data());
     }
     state.SetItemsProcessed (state.iterations() * blockSize);
-    state.counters["realtime_x"] = benchmark::Counter (static_cast<double> (state.iterations()) * blockSize / sampleRate,
-                                                       benchmark::Counter::kIsRate);
+    state.counters["realtime_x"] = benchmark::Counter (
+        static_cast<double> (state.iterations()) * blockSize / sampleRate, benchmark::Counter::kIsRate);
 }
 
-void allStepsEmpty (benchmark::State& state) { renderBlocks (state, Pattern::empty, 120.0); }
-void oneParallelSlot (benchmark::State& state) { renderBlocks (state, Pattern::oneParallel, 120.0); }
+void allStepsEmpty (benchmark::State& state)
+{
+    renderBlocks (state, Pattern::empty, 120.0);
+}
+void oneParallelSlot (benchmark::State& state)
+{
+    renderBlocks (state, Pattern::oneParallel, 120.0);
+}
 // At 960 bpm a step lasts 3000 samples: every step changes slot on all layers.
-void densePattern (benchmark::State& state) { renderBlocks (state, Pattern::dense, 960.0); }
-void denseFilterPattern (benchmark::State& state) { renderBlocks (state, Pattern::denseFilters, 960.0); }
+void densePattern (benchmark::State& state)
+{
+    renderBlocks (state, Pattern::dense, 960.0);
+}
+void denseFilterPattern (benchmark::State& state)
+{
+    renderBlocks (state, Pattern::denseFilters, 960.0);
+}
 
 long residentKilobytes()
 {
@@ -171,7 +189,7 @@ void playEveryKernel (ProcessorModel& model, double rate)
             model.slot (s).ints.waitingWrite (SlotSettings::kernelId, kernel);
         for (int block = 0; block < static_cast<int> (rate / 4.0) / blockSize; ++block)
         {
-            loop.process (left.data(), right.data(), blockSize, HostPosition { 120.0, ppq });
+            loop.process (left.data(), right.data(), blockSize, HostPosition{120.0, ppq});
             ppq += blockSize * 120.0 / (60.0 * rate);
         }
     }

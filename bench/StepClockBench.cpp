@@ -18,7 +18,7 @@ static void stepClockPerSample (benchmark::State& state)
     double ppq = 1.0;
     for (auto _ : state)
     {
-        clock.blockStart (HostPosition { 120.0, ppq });
+        clock.blockStart (HostPosition{120.0, ppq});
         for (int i = 0; i < blockSize; ++i)
         {
             clock.sampleHead();

@@ -80,7 +80,8 @@ struct TailInput
         // far fewer than the 256 it needs), so the kernels keep running while
         // their right-channel state decays from the burst with nothing to feed it.
         for (std::size_t i = 0; i < quiet.size(); ++i)
-            quiet[i] = 0.0003f * std::sin (6.2831855f * 440.0f * static_cast<float> (i) / static_cast<float> (sampleRate));
+            quiet[i] =
+                0.0003f * std::sin (6.2831855f * 440.0f * static_cast<float> (i) / static_cast<float> (sampleRate));
     }
 };
 
@@ -110,11 +111,12 @@ void renderTail (benchmark::State& state, int kernel, bool flushDenormals, Tail 
         _mm_setcsr (flushDenormals ? savedControl | flushDenormalBits : savedControl & ~flushDenormalBits);
 
         double ppq = 0.25;
-        auto renderBlock = [&] (const float* sourceLeft, const float* sourceRight) {
+        auto renderBlock = [&] (const float* sourceLeft, const float* sourceRight)
+        {
             std::copy_n (sourceLeft, blockSize, left.begin());
             std::copy_n (sourceRight, blockSize, right.begin());
             const auto start = std::chrono::steady_clock::now();
-            loop.process (left.data(), right.data(), blockSize, HostPosition { tempo, ppq });
+            loop.process (left.data(), right.data(), blockSize, HostPosition{tempo, ppq});
             const auto stop = std::chrono::steady_clock::now();
             benchmark::DoNotOptimize (left.data());
             ppq += blockSize * tempo / (60.0 * sampleRate);
@@ -134,8 +136,9 @@ void renderTail (benchmark::State& state, int kernel, bool flushDenormals, Tail 
 
         for (int block = 0; block < tailBlocks; ++block)
         {
-            const float* sourceLeft = tail == Tail::silence ? input.silence.data()
-                                                            : &input.quiet[static_cast<std::size_t> (block * blockSize)];
+            const float* sourceLeft = tail == Tail::silence
+                                          ? input.silence.data()
+                                          : &input.quiet[static_cast<std::size_t> (block * blockSize)];
             const auto ns = renderBlock (sourceLeft, input.silence.data());
             tailNs[static_cast<std::size_t> (block)] = std::min (tailNs[static_cast<std::size_t> (block)], ns);
         }
@@ -153,13 +156,15 @@ void renderTail (benchmark::State& state, int kernel, bool flushDenormals, Tail 
     state.counters["tail_ratio"] = worstTail / steady;
 }
 
-const bool registered = [] {
+const bool registered = []
+{
     for (int kernel = 0; kernel < numKernels; ++kernel)
-        for (const bool flush : { true, false })
-            for (const auto tail : { Tail::silence, Tail::quietLeft })
+        for (const bool flush : {true, false})
+            for (const auto tail : {Tail::silence, Tail::quietLeft})
             {
-                const std::string name = std::string ("kernelTail/") + (tail == Tail::silence ? "silence/" : "quietLeft/")
-                                         + (flush ? "ftz/" : "noFtz/") + std::string (kernelNameOfId (kernel));
+                const std::string name = std::string ("kernelTail/") +
+                                         (tail == Tail::silence ? "silence/" : "quietLeft/") +
+                                         (flush ? "ftz/" : "noFtz/") + std::string (kernelNameOfId (kernel));
                 benchmark::RegisterBenchmark (name.c_str(), [kernel, flush, tail] (benchmark::State& state)
                                               { renderTail (state, kernel, flush, tail); })
                     ->Iterations (5)

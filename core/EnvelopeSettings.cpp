@@ -7,7 +7,7 @@ namespace gatevox
 
 void EnvelopeSettings::reset() noexcept
 {
-    static constexpr std::array<float, knobCount> resetKnobs {
+    static constexpr std::array<float, knobCount> resetKnobs{
         0.0f, 0.2f, 1.0f, // steps 1-4
         1.0f, 0.7f, 1.0f, // steps 5-8
         1.0f, 0.7f, 1.0f, // steps 9-12

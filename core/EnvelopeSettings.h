@@ -33,9 +33,9 @@ struct EnvelopeSettings
         return static_cast<std::size_t> (segment * knobsPerSegment + knob);
     }
 
-    GuardedBlock<std::int32_t, 1> destination;  // waiting write
-    GuardedBlock<float, knobCount> knobs;       // draining release
-    GuardedBlock<float, switchCount> switches;  // waiting write
+    GuardedBlock<std::int32_t, 1> destination; // waiting write
+    GuardedBlock<float, knobCount> knobs;      // draining release
+    GuardedBlock<float, switchCount> switches; // waiting write
 
     // Knobs, Envelope On and the normalised destination back to their reset
     // values; the integer destination is left alone.

@@ -16,7 +16,7 @@ public:
     enum Option : std::size_t
     {
         frequencyEstimation,
-        additionalSmoothing, // read by the render loop
+        additionalSmoothing,  // read by the render loop
         emptySequenceDefault, // 1 "Bypass"; anything else is silence
         defaultRoutingPath,
         effectAutoSelect,
@@ -42,7 +42,7 @@ private:
     };
 
     GuardCounter counter;
-    std::array<Entry, optionCount> options {};
+    std::array<Entry, optionCount> options{};
 };
 
 } // namespace gatevox

@@ -36,16 +36,15 @@ public:
     }
 
 private:
-    std::atomic<std::int32_t> count { 0 };
+    std::atomic<std::int32_t> count{0};
 };
 
 // One guarded field: a current and a previous copy. Both copies are atomics so
 // that a reader never meets a half-written value.
-template <typename T>
-struct GuardedCell
+template <typename T> struct GuardedCell
 {
-    std::atomic<T> current {};
-    std::atomic<T> previous {};
+    std::atomic<T> current{};
+    std::atomic<T> previous{};
 
     [[nodiscard]] T load (const GuardCounter& counter) const noexcept
     {
@@ -74,8 +73,7 @@ struct GuardedCell
 
 // Waiting write: wait for the block to be free, keep the old value readable
 // while the new one is stored, then make it the previous copy too.
-template <typename T>
-void waitingWrite (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
+template <typename T> void waitingWrite (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
 {
     if (cell.holds (v))
         return;
@@ -90,8 +88,7 @@ void waitingWrite (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
 
 // Draining release: as the waiting write, but the counter is driven down to 0
 // or less before the new value is copied into the previous copy.
-template <typename T>
-void drainingRelease (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
+template <typename T> void drainingRelease (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
 {
     counter.waitUntilLowered();
     cell.keepCurrentAsPrevious();
@@ -103,8 +100,7 @@ void drainingRelease (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
 
 // Skipping write: dropped when another write holds the counter. Returns
 // whether the value was stored.
-template <typename T>
-bool skippingWrite (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
+template <typename T> bool skippingWrite (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
 {
     if (counter.isRaised())
         return false;
@@ -120,8 +116,7 @@ bool skippingWrite (GuardCounter& counter, GuardedCell<T>& cell, T v) noexcept
 }
 
 // A block of N guarded fields of one type under one counter.
-template <typename T, std::size_t N>
-class GuardedBlock
+template <typename T, std::size_t N> class GuardedBlock
 {
 public:
     static constexpr std::size_t size = N;
@@ -150,7 +145,7 @@ public:
 
 private:
     GuardCounter counter;
-    std::array<GuardedCell<T>, N> cells {};
+    std::array<GuardedCell<T>, N> cells{};
 };
 
 } // namespace gatevox

@@ -7,7 +7,7 @@ void KernelParamStore::resetFactors() noexcept
 {
     // Runs once per block: factors no envelope has moved are left alone.
     for (std::size_t k = 0; k < Block::size; ++k)
-        if (! factor.holds (k, 1.0f))
+        if (!factor.holds (k, 1.0f))
             factor.drainingRelease (k, 1.0f);
 }
 

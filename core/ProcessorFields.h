@@ -14,28 +14,28 @@ namespace gatevox
 // threads, one whole value at a time.
 struct TransportFields
 {
-    RelaxedAtomic<float> tempo { 120.0f }; // beats per minute
-    RelaxedAtomic<double> hostSampleRate { 0.0 }; // the host's own value, saved as "sample_rate"
-    RelaxedAtomic<float> sampleRateFloat { 48000.0f }; // used by all timing
-    RelaxedAtomic<std::int32_t> sampleRateInt { 48000 };
-    RelaxedAtomic<float> halfSampleRate { 24000.0f };
+    RelaxedAtomic<float> tempo{120.0f};             // beats per minute
+    RelaxedAtomic<double> hostSampleRate{0.0};      // the host's own value, saved as "sample_rate"
+    RelaxedAtomic<float> sampleRateFloat{48000.0f}; // used by all timing
+    RelaxedAtomic<std::int32_t> sampleRateInt{48000};
+    RelaxedAtomic<float> halfSampleRate{24000.0f};
 
-    RelaxedAtomic<double> ppqPos { 0.0 };      // song position in quarter notes
-    RelaxedAtomic<double> ppqPerSample { 0.0 };
-    RelaxedAtomic<double> anchorPpq { 0.0 };   // position at the last step change
-    RelaxedAtomic<float> stepLengthBeats { 1.0f };
-    RelaxedAtomic<double> stepsPerBeat { 1.0 };
-    RelaxedAtomic<float> samplesPerStepFloat { 0.0f };
-    RelaxedAtomic<std::int32_t> samplesPerStep { 0 };
-    RelaxedAtomic<std::int32_t> envelopePeriod { 0 }; // samples in four beats
-    RelaxedAtomic<std::int32_t> envelopeClock { 0 };
-    RelaxedAtomic<std::int32_t> sampleInStep { 0 };
+    RelaxedAtomic<double> ppqPos{0.0}; // song position in quarter notes
+    RelaxedAtomic<double> ppqPerSample{0.0};
+    RelaxedAtomic<double> anchorPpq{0.0}; // position at the last step change
+    RelaxedAtomic<float> stepLengthBeats{1.0f};
+    RelaxedAtomic<double> stepsPerBeat{1.0};
+    RelaxedAtomic<float> samplesPerStepFloat{0.0f};
+    RelaxedAtomic<std::int32_t> samplesPerStep{0};
+    RelaxedAtomic<std::int32_t> envelopePeriod{0}; // samples in four beats
+    RelaxedAtomic<std::int32_t> envelopeClock{0};
+    RelaxedAtomic<std::int32_t> sampleInStep{0};
 
     // Render copies of the sequencer state.
-    RelaxedAtomic<std::int32_t> step { 1 }; // 1-16
-    RelaxedAtomic<std::int32_t> previousStep { 0 };
-    RelaxedAtomic<std::int32_t> playPattern { 0 };
-    RelaxedAtomic<std::int32_t> stepIsOne { 0 };
+    RelaxedAtomic<std::int32_t> step{1}; // 1-16
+    RelaxedAtomic<std::int32_t> previousStep{0};
+    RelaxedAtomic<std::int32_t> playPattern{0};
+    RelaxedAtomic<std::int32_t> stepIsOne{0};
 };
 
 // The render loop's transition gains and scratch values.
@@ -43,21 +43,21 @@ struct RenderFields
 {
     static constexpr std::int32_t defaultCrossfadeLength = 384;
 
-    RelaxedAtomic<std::int32_t> currentSlot { 0 };
-    RelaxedAtomic<std::int32_t> crossfadeLength { defaultCrossfadeLength };
-    std::array<RelaxedAtomic<float>, numLayers> layerGain { 1.0f, 1.0f, 1.0f, 1.0f };
-    std::array<RelaxedAtomic<float>, numLayers> gainIncrement {};
-    RelaxedAtomic<std::int32_t> transitionFlag { 0 };
-    RelaxedAtomic<std::int32_t> fadeOutStarted { 0 };
-    std::array<RelaxedAtomic<std::int32_t>, numLayers> lastSlotPerLayer {};
-    RelaxedAtomic<std::uint32_t> slotsProcessed { 0 }; // one bit per slot rendered in this sample
+    RelaxedAtomic<std::int32_t> currentSlot{0};
+    RelaxedAtomic<std::int32_t> crossfadeLength{defaultCrossfadeLength};
+    std::array<RelaxedAtomic<float>, numLayers> layerGain{1.0f, 1.0f, 1.0f, 1.0f};
+    std::array<RelaxedAtomic<float>, numLayers> gainIncrement{};
+    RelaxedAtomic<std::int32_t> transitionFlag{0};
+    RelaxedAtomic<std::int32_t> fadeOutStarted{0};
+    std::array<RelaxedAtomic<std::int32_t>, numLayers> lastSlotPerLayer{};
+    RelaxedAtomic<std::uint32_t> slotsProcessed{0}; // one bit per slot rendered in this sample
 
-    RelaxedAtomic<std::int32_t> silenceCount { 0 };
-    std::array<RelaxedAtomic<float>, 2> lastOutput {};
-    std::array<RelaxedAtomic<float>, 2> input {};
-    std::array<RelaxedAtomic<float>, 2> output {};
-    std::array<std::array<RelaxedAtomic<float>, 2>, numLayers> layerOutput {};
-    std::array<RelaxedAtomic<float>, 2> inputLevel {};
+    RelaxedAtomic<std::int32_t> silenceCount{0};
+    std::array<RelaxedAtomic<float>, 2> lastOutput{};
+    std::array<RelaxedAtomic<float>, 2> input{};
+    std::array<RelaxedAtomic<float>, 2> output{};
+    std::array<std::array<RelaxedAtomic<float>, 2>, numLayers> layerOutput{};
+    std::array<RelaxedAtomic<float>, 2> inputLevel{};
 
     // Every layer at full gain with no fade running.
     void settleTransitionGains() noexcept

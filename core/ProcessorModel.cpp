@@ -7,8 +7,7 @@
 namespace gatevox
 {
 
-ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText)
-    : sineTable (SineTable::shared())
+ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText) : sineTable (SineTable::shared())
 {
     for (int s = 0; s < numSlotRecords; ++s)
     {
@@ -105,8 +104,7 @@ void ProcessorModel::rebuildEnvelope (int s) noexcept
     auto& knobs = envelope (s).knobs;
     auto& generator = envelopeGenerator (s);
     for (int g = 0; g < numEnvelopeSegments; ++g)
-        generator.buildSegment (g,
-                                knobs.read (EnvelopeSettings::knobIndex (g, 0)),
+        generator.buildSegment (g, knobs.read (EnvelopeSettings::knobIndex (g, 0)),
                                 knobs.read (EnvelopeSettings::knobIndex (g, 1)),
                                 knobs.read (EnvelopeSettings::knobIndex (g, 2)));
 }
@@ -119,7 +117,7 @@ void ProcessorModel::applySampleRate (double sampleRate) noexcept
     // included, so that no step length or modulo ever divides by zero.
     const auto rateFloat = static_cast<float> (sampleRate);
     auto rateInt = truncToInt (rateFloat);
-    if (! (rateFloat >= 0.0f && rateFloat <= 192000.0f) || rateInt < 1)
+    if (!(rateFloat >= 0.0f && rateFloat <= 192000.0f) || rateInt < 1)
         rateInt = 48000;
 
     transport.sampleRateInt = rateInt;

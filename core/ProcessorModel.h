@@ -1,5 +1,11 @@
 #pragma once
 
+#include "../engine/RouteMixer.h"
+#include "../engine/TransitionSmoother.h"
+#include "../kernels/KernelBanks.h"
+#include "../modulation/EnvelopeGenerator.h"
+#include "../modulation/LfoWaveTable.h"
+#include "../modulation/UserWaveStore.h"
 #include "EnvelopeSettings.h"
 #include "GlobalOptions.h"
 #include "KernelParamStore.h"
@@ -8,12 +14,6 @@
 #include "SineTable.h"
 #include "SlotSettings.h"
 #include "StepStore.h"
-#include "../engine/RouteMixer.h"
-#include "../engine/TransitionSmoother.h"
-#include "../kernels/KernelBanks.h"
-#include "../modulation/EnvelopeGenerator.h"
-#include "../modulation/LfoWaveTable.h"
-#include "../modulation/UserWaveStore.h"
 
 #include <algorithm>
 #include <functional>
@@ -47,7 +47,10 @@ public:
     [[nodiscard]] EnvelopeSettings& envelope (int s) noexcept { return *envelopeSettings[checkedSlot (s)]; }
     [[nodiscard]] EnvelopeGenerator& envelopeGenerator (int s) noexcept { return *envelopeGenerators[checkedSlot (s)]; }
     [[nodiscard]] KernelBanks& kernelBanks() noexcept { return *banks; }
-    [[nodiscard]] LfoWaveTable& lfo (int s) noexcept { return *lfoTables[static_cast<std::size_t> (std::clamp (s, 0, numSlots - 1))]; }
+    [[nodiscard]] LfoWaveTable& lfo (int s) noexcept
+    {
+        return *lfoTables[static_cast<std::size_t> (std::clamp (s, 0, numSlots - 1))];
+    }
 
     // Route type of slot s (0 parallel, 1-3 series chain A-C) into its
     // settings and both route mixers.
@@ -77,11 +80,11 @@ public:
 
     TransportFields transport;
     RenderFields render;
-    std::array<RelaxedAtomic<float>, numAutomationParameters> parameterValues {};
+    std::array<RelaxedAtomic<float>, numAutomationParameters> parameterValues{};
 
-    std::atomic<int> initialised { 0 };
-    std::atomic<int> reloadInProgress { 0 };
-    std::atomic<int> resyncHold { 0 };
+    std::atomic<int> initialised{0};
+    std::atomic<int> reloadInProgress{0};
+    std::atomic<int> resyncHold{0};
 
 private:
     static std::size_t checkedSlot (int s) noexcept

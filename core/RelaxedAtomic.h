@@ -8,8 +8,7 @@ namespace gatevox
 // A field that one thread writes while another may read it, without a guard:
 // every access is one whole relaxed load or store, so a reader sees either the
 // old or the new value, never a torn one, and no access is a data race.
-template <typename T>
-class RelaxedAtomic
+template <typename T> class RelaxedAtomic
 {
 public:
     constexpr RelaxedAtomic() noexcept = default;
@@ -28,7 +27,7 @@ public:
     operator T() const noexcept { return get(); }
 
 private:
-    std::atomic<T> value {};
+    std::atomic<T> value{};
 };
 
 } // namespace gatevox

@@ -9,10 +9,9 @@ namespace gatevox
 
 // Truncation toward zero that saturates instead of overflowing; a value that
 // is not a number gives 0.
-template <typename Int = std::int32_t, typename Real>
-[[nodiscard]] constexpr Int truncTo (Real v) noexcept
+template <typename Int = std::int32_t, typename Real> [[nodiscard]] constexpr Int truncTo (Real v) noexcept
 {
-    if (! (v == v))
+    if (!(v == v))
         return 0;
     constexpr auto lowest = static_cast<Real> (std::numeric_limits<Int>::lowest());
     constexpr auto highest = static_cast<Real> (std::numeric_limits<Int>::max());
@@ -23,8 +22,7 @@ template <typename Int = std::int32_t, typename Real>
     return static_cast<Int> (v);
 }
 
-template <typename Real>
-[[nodiscard]] constexpr std::int32_t truncToInt (Real v) noexcept
+template <typename Real> [[nodiscard]] constexpr std::int32_t truncToInt (Real v) noexcept
 {
     return truncTo<std::int32_t> (v);
 }

@@ -1,9 +1,9 @@
 #include "SkiptorAudioProcessor.h"
 
-#include "SkiptorParameter.h"
-#include "../persistence/HostStateDocument.h"
 #include "../editor/PlaceholderEditor.h"
+#include "../persistence/HostStateDocument.h"
 #include "../persistence/SharedFolder.h"
+#include "SkiptorParameter.h"
 
 #include "../kernels/KernelCatalogue.h"
 
@@ -14,8 +14,7 @@ SkiptorAudioProcessor::SkiptorAudioProcessor()
     : juce::AudioProcessor (BusesProperties()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
                                 .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
-      model (std::make_unique<gatevox::ProcessorModel> (gatevox::userWaveFileText)),
-      renderLoop (*model),
+      model (std::make_unique<gatevox::ProcessorModel> (gatevox::userWaveFileText)), renderLoop (*model),
       globalSettings (model->globalOptions, gatevox::sharedFolder())
 {
     globalSettings.load();
@@ -93,8 +92,8 @@ juce::AudioProcessorEditor* SkiptorAudioProcessor::createEditor()
 
 bool SkiptorAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
 {
-    return layouts.getMainInputChannelSet() == juce::AudioChannelSet::stereo()
-           && layouts.getMainOutputChannelSet() == juce::AudioChannelSet::stereo();
+    return layouts.getMainInputChannelSet() == juce::AudioChannelSet::stereo() &&
+           layouts.getMainOutputChannelSet() == juce::AudioChannelSet::stereo();
 }
 
 void SkiptorAudioProcessor::prepareToPlay (double sampleRate, int)
@@ -109,13 +108,13 @@ std::optional<gatevox::HostPosition> SkiptorAudioProcessor::hostPosition() const
         return std::nullopt;
 
     const auto position = hostPlayHead->getPosition();
-    if (! position.hasValue())
+    if (!position.hasValue())
         return std::nullopt;
 
     // A host that leaves out the tempo keeps the last one; one that leaves
     // out the position is treated as parked at the start.
-    return gatevox::HostPosition { position->getBpm().orFallback (std::numeric_limits<double>::quiet_NaN()),
-                                   position->getPpqPosition().orFallback (0.0) };
+    return gatevox::HostPosition{position->getBpm().orFallback (std::numeric_limits<double>::quiet_NaN()),
+                                 position->getPpqPosition().orFallback (0.0)};
 }
 
 void SkiptorAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
@@ -128,7 +127,7 @@ void SkiptorAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
 
     auto* left = buffer.getWritePointer (0);
     auto* right = getTotalNumInputChannels() > 1 && buffer.getNumChannels() > 1 ? buffer.getWritePointer (1) : left;
-    if (! renderLoop.process (left, right, numSamples, hostPosition()))
+    if (!renderLoop.process (left, right, numSamples, hostPosition()))
         return;
 
     for (int c = getTotalNumInputChannels(); c < juce::jmin (getTotalNumOutputChannels(), buffer.getNumChannels()); ++c)

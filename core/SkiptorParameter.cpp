@@ -5,10 +5,9 @@
 #include "../params/ParameterText.h"
 
 SkiptorParameter::SkiptorParameter (gatevox::ProcessorModel& modelToControl, int indexInTable)
-    : juce::AudioProcessorParameterWithID (juce::ParameterID { "p" + juce::String (indexInTable).paddedLeft ('0', 3), 1 },
+    : juce::AudioProcessorParameterWithID (juce::ParameterID{"p" + juce::String (indexInTable).paddedLeft ('0', 3), 1},
                                            gatevox::parameterName (indexInTable)),
-      model (modelToControl),
-      index (indexInTable)
+      model (modelToControl), index (indexInTable)
 {
 }
 

@@ -13,15 +13,15 @@ struct SlotSettings
 {
     enum Int : std::size_t
     {
-        routeType = 0,    // -1 to 3: 0 Parallel, 1 Series A, 2 Series B, 3 Series C
+        routeType = 0, // -1 to 3: 0 Parallel, 1 Series A, 2 Series B, 3 Series C
         reservedInt1 = 1,
-        position = 2,     // LFO read position of the current sample
+        position = 2, // LFO read position of the current sample
         reservedInt3 = 3,
-        waveform = 4,     // LFO waveform number 0-14
-        kernelId = 5,     // index into the kernel catalogue
+        waveform = 4, // LFO waveform number 0-14
+        kernelId = 5, // index into the kernel catalogue
         freqSnap = 6,
         reservedInt7 = 7,
-        retrigger = 8,    // 1: restart the LFO when the slot starts and at step 1
+        retrigger = 8, // 1: restart the LFO when the slot starts and at step 1
         reservedInt9 = 9,
         snapOn = 10,
         snapInterval = 11,
@@ -39,13 +39,13 @@ struct SlotSettings
         reservedFloat4 = 4,
         reservedFloat5 = 5,
         freqSnapNormalised = 6,
-        lfoRate = 7,       // normalised, rescaled with the host tempo
+        lfoRate = 7, // normalised, rescaled with the host tempo
         reservedFloat8 = 8,
-        phase = 9,         // LFO phase offset -1 to 1
+        phase = 9, // LFO phase offset -1 to 1
         reservedFloat10 = 10,
         reservedFloat11 = 11,
-        gain = 12,         // slot output gain, linear
-        pan = 13,          // 0-1, 0.5 = centre
+        gain = 12,                   // slot output gain, linear
+        pan = 13,                    // 0-1, 0.5 = centre
         paramSelectNormalised1 = 14, // 14-17
         snapIntervalNormalised = 18,
         knobValue1 = 19,   // 19-22: knob 1-4 value normalised
@@ -61,8 +61,8 @@ struct SlotSettings
     GuardedBlock<std::int32_t, intCount> ints;
     GuardedBlock<float, floatCount> floats;
     GuardedBlock<std::uint8_t, numLoadMarkers> loadMarkers;
-    RelaxedAtomic<std::int32_t> nextPosition { 0 }; // LFO read position of the next sample
-    std::atomic<std::int32_t> kernelRefreshCount { 0 };
+    RelaxedAtomic<std::int32_t> nextPosition{0}; // LFO read position of the next sample
+    std::atomic<std::int32_t> kernelRefreshCount{0};
 
     // Gives every field that has a reset value that value; the reserved float 4
     // follows the tempo at this moment.

@@ -17,10 +17,9 @@ class StepStore
 public:
     [[nodiscard]] static constexpr std::size_t indexOf (int pattern, int layer, int step) noexcept
     {
-        return static_cast<std::size_t> ((std::clamp (pattern, 0, numPatterns - 1) * numLayers
-                                          + std::clamp (layer, 0, numLayers - 1))
-                                             * numSteps
-                                         + std::clamp (step, 0, numSteps - 1));
+        return static_cast<std::size_t> (
+            (std::clamp (pattern, 0, numPatterns - 1) * numLayers + std::clamp (layer, 0, numLayers - 1)) * numSteps +
+            std::clamp (step, 0, numSteps - 1));
     }
 
     [[nodiscard]] std::int32_t read (int pattern, int layer, int step) const noexcept
@@ -48,10 +47,9 @@ class StepMirror
 public:
     [[nodiscard]] static constexpr std::size_t indexOf (int layer, int pattern, int step) noexcept
     {
-        return static_cast<std::size_t> ((std::clamp (layer, 0, numLayers - 1) * numPatterns
-                                          + std::clamp (pattern, 0, numPatterns - 1))
-                                             * numSteps
-                                         + std::clamp (step, 0, numSteps - 1));
+        return static_cast<std::size_t> (
+            (std::clamp (layer, 0, numLayers - 1) * numPatterns + std::clamp (pattern, 0, numPatterns - 1)) * numSteps +
+            std::clamp (step, 0, numSteps - 1));
     }
 
     [[nodiscard]] std::int32_t read (int layer, int pattern, int step) const noexcept
@@ -71,7 +69,7 @@ public:
     }
 
 private:
-    std::array<RelaxedAtomic<std::int32_t>, numStepValues> steps {};
+    std::array<RelaxedAtomic<std::int32_t>, numStepValues> steps{};
 };
 
 } // namespace gatevox

@@ -12,7 +12,7 @@ namespace
 // How the slot's envelope acts on this sample.
 struct EnvelopeUse
 {
-    bool onOutput = false;  // "Gain" (and any destination without a meaning of its own)
+    bool onOutput = false; // "Gain" (and any destination without a meaning of its own)
     bool onPan = false;
     float panFactor = 2.0f; // the envelope value x 2: 1 leaves the pan where it is
 };
@@ -82,7 +82,8 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
             envelopeUse.onPan = true;
             envelopeUse.panFactor = generator.isActive() ? envelopeValue() * 2.0f : 2.0f;
         }
-        else if (destination >= EnvelopeSettings::param1Destination && destination < EnvelopeSettings::param1Destination + 4)
+        else if (destination >= EnvelopeSettings::param1Destination &&
+                 destination < EnvelopeSettings::param1Destination + 4)
         {
             const float e = generator.isActive() ? envelopeValue() : 1.0f;
             const auto knob = static_cast<std::size_t> (destination - EnvelopeSettings::param1Destination);
@@ -98,15 +99,13 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
     }
 
     std::int32_t nextPosition = 0;
-    const float lfoValue = model.lfo (s).read (slot.ints.read (SlotSettings::position),
-                                               slot.floats.read (SlotSettings::phase),
-                                               lfoFrequency,
-                                               t.sampleRateFloat,
-                                               nextPosition);
+    const float lfoValue =
+        model.lfo (s).read (slot.ints.read (SlotSettings::position), slot.floats.read (SlotSettings::phase),
+                            lfoFrequency, t.sampleRateFloat, nextPosition);
     slot.nextPosition = nextPosition;
 
     auto& [mixerLeft, mixerRight] = model.routeMixers;
-    const KernelContext context { params, model.kernelBanks(), model.sineTable, t.sampleRateFloat, s };
+    const KernelContext context{params, model.kernelBanks(), model.sineTable, t.sampleRateFloat, s};
     const int kernel = slot.ints.read (SlotSettings::kernelId);
     const bool seriesRoute = slot.ints.read (SlotSettings::routeType) > 0;
 
@@ -117,16 +116,16 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
         // A chain starts from the dry signal; each later slot of the chain
         // takes the previous one's output.
         const int group = mixerLeft.seriesGroup (s);
-        StereoIn in { mixerLeft.groupValue (group), mixerRight.groupValue (group) };
+        StereoIn in{mixerLeft.groupValue (group), mixerRight.groupValue (group)};
         if (mixerLeft.isFresh (group))
-            in = { dryLeft, dryRight };
-        dispatchKernel (context, kernel, in, lfoValue, { outLeft, outRight });
+            in = {dryLeft, dryRight};
+        dispatchKernel (context, kernel, in, lfoValue, {outLeft, outRight});
     }
     else
     {
         outLeft = r.layerOutput[l][0];
         outRight = r.layerOutput[l][1];
-        dispatchKernel (context, kernel, { dryLeft, dryRight }, lfoValue, { outLeft, outRight });
+        dispatchKernel (context, kernel, {dryLeft, dryRight}, lfoValue, {outLeft, outRight});
     }
 
     const float gain = slot.floats.read (SlotSettings::gain);
@@ -166,20 +165,20 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
     }
 
     if (seriesRoute)
-        r.output = { outLeft, outRight };
+        r.output = {outLeft, outRight};
     else
-        r.layerOutput[l] = { outLeft, outRight };
+        r.layerOutput[l] = {outLeft, outRight};
 
     const float u = 1.0f - gain;
     const float layerGain = r.layerGain[l];
-    const float outs[2] = { outLeft, outRight };
+    const float outs[2] = {outLeft, outRight};
     for (std::size_t c = 0; c < 2; ++c)
     {
         if (std::isnan (outs[c]))
             continue;
 
         auto& mixer = model.routeMixers[c];
-        if (! mixer.isSeries (s))
+        if (!mixer.isSeries (s))
             mixer.addParallel (outs[c], 1.0f + static_cast<float> (r.transitionFlag.get()) * u, layerGain);
         else
             mixer.addSeries (mixer.seriesGroup (s), (1.0f + u) * outs[c], layerGain);

@@ -8,9 +8,10 @@
 namespace gatevox
 {
 
-bool RenderLoop::process (float* left, float* right, int numSamples, const std::optional<HostPosition>& position) noexcept
+bool RenderLoop::process (float* left, float* right, int numSamples,
+                          const std::optional<HostPosition>& position) noexcept
 {
-    if (! clock.blockStart (position))
+    if (!clock.blockStart (position))
         return false;
 
     const auto smoothing = model.globalOptions.read (GlobalOptions::additionalSmoothing);
@@ -41,7 +42,7 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
     const float dryRight = right;
     const float inLeft = std::isnan (dryLeft) ? 0.0f : dryLeft;
     const float inRight = std::isnan (dryRight) ? 0.0f : dryRight;
-    r.input = { inLeft, inRight };
+    r.input = {inLeft, inRight};
     r.output = {};
 
     if (std::abs (static_cast<double> (inLeft) + static_cast<double> (inRight)) <= 0.0001)
@@ -58,11 +59,11 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
     {
         left = r.lastOutput[0] * silenceDecay;
         right = r.lastOutput[1] * silenceDecay;
-        r.lastOutput = { left, right };
+        r.lastOutput = {left, right};
         return;
     }
 
-    r.inputLevel = { std::abs (inLeft), std::abs (inRight) };
+    r.inputLevel = {std::abs (inLeft), std::abs (inRight)};
     r.slotsProcessed = 0;
 
     clock.sampleHead();
@@ -93,29 +94,29 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
     // Beside the +12 dB ceiling (left only, upwards), a sample that the mix
     // or the gain overflowed is muted; an input that is not a number is left
     // to the dry path.
-    const bool overflowed = (! std::isfinite (left) && std::isfinite (dryLeft))
-                         || (! std::isfinite (right) && std::isfinite (dryRight));
+    const bool overflowed =
+        (!std::isfinite (left) && std::isfinite (dryLeft)) || (!std::isfinite (right) && std::isfinite (dryRight));
     if (left > outputCeiling || overflowed)
     {
         left = 0.0f;
         right = 0.0f;
     }
 
-    r.lastOutput = { left, right };
+    r.lastOutput = {left, right};
 
     clock.sampleTail();
 }
 
 void RenderLoop::feedBypass (float dryLeft, float dryRight) noexcept
 {
-    const float dry[2] = { dryLeft, dryRight };
+    const float dry[2] = {dryLeft, dryRight};
     for (std::size_t c = 0; c < 2; ++c)
     {
         if (std::isnan (dry[c]))
             continue;
 
         auto& mixer = model.routeMixers[c];
-        if (! mixer.isSeries (0))
+        if (!mixer.isSeries (0))
             mixer.addParallel (dry[c], 1.0f, 1.0f);
         else
             mixer.addSeries (mixer.seriesGroup (0), 2.0f * dry[c], 1.0f);

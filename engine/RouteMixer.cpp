@@ -31,8 +31,8 @@ void RouteMixer::startSample() noexcept
     seriesCount = 0;
     parallelSum = 0.0f;
     groupValues = {};
-    groupWeights = { 1.0f, 1.0f, 1.0f };
-    groupFresh = { 1, 1, 1 };
+    groupWeights = {1.0f, 1.0f, 1.0f};
+    groupFresh = {1, 1, 1};
 }
 
 void RouteMixer::addParallel (float value, float weight, float layerGain) noexcept
@@ -58,7 +58,8 @@ float RouteMixer::finish() noexcept
 
     // At most five slots and one bypass reach a mixer, so the counts stay
     // inside the table; the clamp only guards it.
-    const auto gainOf = [] (int count) { return gainByCount[static_cast<std::size_t> (count < 0 ? 0 : (count > 7 ? 7 : count))]; };
+    const auto gainOf = [] (int count)
+    { return gainByCount[static_cast<std::size_t> (count < 0 ? 0 : (count > 7 ? 7 : count))]; };
 
     if (seriesCount != 0)
         series *= gainOf (seriesCount);

@@ -43,21 +43,27 @@ public:
     [[nodiscard]] float finish() noexcept;
 
     // 0, 1, 0.7071, 0.6464, 0.4142, 0.3535, 0.25, 0 for 0-7 contributions.
-    static constexpr std::array<float, 8> gainByCount { 0.0f, 1.0f, 0.7071f, 0.6464f, 0.4142f, 0.3535f, 0.25f, 0.0f };
+    static constexpr std::array<float, 8> gainByCount{0.0f, 1.0f, 0.7071f, 0.6464f, 0.4142f, 0.3535f, 0.25f, 0.0f};
 
 private:
-    static std::size_t index (int s) noexcept { return static_cast<std::size_t> (s < 0 ? 0 : (s >= numSlots ? numSlots - 1 : s)); }
-    static std::size_t groupIndex (int g) noexcept { return static_cast<std::size_t> (g < 0 ? 0 : (g >= numGroups ? numGroups - 1 : g)); }
+    static std::size_t index (int s) noexcept
+    {
+        return static_cast<std::size_t> (s < 0 ? 0 : (s >= numSlots ? numSlots - 1 : s));
+    }
+    static std::size_t groupIndex (int g) noexcept
+    {
+        return static_cast<std::size_t> (g < 0 ? 0 : (g >= numGroups ? numGroups - 1 : g));
+    }
 
-    std::array<RelaxedAtomic<std::int32_t>, numSlots> seriesGroupOfSlot {};
-    std::array<RelaxedAtomic<std::int32_t>, numSlots> seriesFlag {};
+    std::array<RelaxedAtomic<std::int32_t>, numSlots> seriesGroupOfSlot{};
+    std::array<RelaxedAtomic<std::int32_t>, numSlots> seriesFlag{};
 
     int parallelCount = 0;
     int seriesCount = 0;
     float parallelSum = 0.0f;
-    std::array<int, numGroups> groupFresh { 1, 1, 1 };
-    std::array<float, numGroups> groupValues {};
-    std::array<float, numGroups> groupWeights { 1.0f, 1.0f, 1.0f };
+    std::array<int, numGroups> groupFresh{1, 1, 1};
+    std::array<float, numGroups> groupValues{};
+    std::array<float, numGroups> groupWeights{1.0f, 1.0f, 1.0f};
 };
 
 } // namespace gatevox

@@ -30,12 +30,12 @@ void StepClock::rescaleLfoRates (float newTempo) noexcept
 
 bool StepClock::blockStart (const std::optional<HostPosition>& position) noexcept
 {
-    if (! position.has_value())
+    if (!position.has_value())
         return false;
 
     auto& t = model.transport;
     const double ppq = position->ppq;
-    if (ppq == 0.0 || ! std::isfinite (ppq))
+    if (ppq == 0.0 || !std::isfinite (ppq))
     {
         t.ppqPos = 0.0;
         return false;
@@ -71,7 +71,8 @@ void StepClock::sampleHead() noexcept
     const auto step = static_cast<std::int32_t> (std::clamp<std::int64_t> (stepCount % numSteps + 1, 1, numSteps));
     seq.ints.skippingWrite (SequencerState::seqPosition, step);
 
-    const std::int64_t patternsInCycle = std::max<std::int64_t> (1, std::int64_t { seq.ints.read (SequencerState::patternCount) } + 1);
+    const std::int64_t patternsInCycle =
+        std::max<std::int64_t> (1, std::int64_t{seq.ints.read (SequencerState::patternCount)} + 1);
     // With one pattern in the cycle the remainder is always 0: skip the division.
     const auto pattern = patternsInCycle == 1 ? 0 : truncTo<std::int64_t> (x * 0.0625f) % patternsInCycle;
     seq.ints.skippingWrite (SequencerState::playPattern,
@@ -109,8 +110,8 @@ void StepClock::jumpedBackwards() noexcept
     if (t.ppqPos >= 1.0)
     {
         const auto p = model.slot (0).ints.read (SlotSettings::position);
-        const auto scaled = static_cast<float> (t.ppqPos.get()) * static_cast<float> (p)
-                            / static_cast<float> (t.anchorPpq.get());
+        const auto scaled =
+            static_cast<float> (t.ppqPos.get()) * static_cast<float> (p) / static_cast<float> (t.anchorPpq.get());
         lfoPosition = truncToInt (scaled) % t.sampleRateInt;
     }
 

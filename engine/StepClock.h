@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HostPosition.h"
 #include "../core/ProcessorModel.h"
+#include "HostPosition.h"
 
 #include <optional>
 

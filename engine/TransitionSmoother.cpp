@@ -10,13 +10,19 @@ float TransitionSmoother::process (float x) noexcept
 {
     switch (mode)
     {
-        case 2: return windowStatistic (x);
-        // The one-pole stage's state is cleared on every call, leaving c * x.
-        case 3: return onePoleCoefficient * x;
-        case 4: return averageWithPrevious (x);
-        case 5: return doubleExponential (x);
-        case 6: return x;
-        default: return threePointMean (x);
+    case 2:
+        return windowStatistic (x);
+    // The one-pole stage's state is cleared on every call, leaving c * x.
+    case 3:
+        return onePoleCoefficient * x;
+    case 4:
+        return averageWithPrevious (x);
+    case 5:
+        return doubleExponential (x);
+    case 6:
+        return x;
+    default:
+        return threePointMean (x);
     }
 }
 
@@ -66,9 +72,7 @@ float TransitionSmoother::doubleExponential (float x) noexcept
 float TransitionSmoother::threePointMean (float x) noexcept
 {
     const auto at = [this] (int back) -> float&
-    {
-        return ring[static_cast<std::size_t> ((ringIndex + ringLength - back) % ringLength)];
-    };
+    { return ring[static_cast<std::size_t> ((ringIndex + ringLength - back) % ringLength)]; };
 
     at (0) = x;
     const float y = (at (0) + at (1) + at (2)) / 3.0f;

@@ -28,7 +28,7 @@ private:
     int mode = 1;
 
     int ringIndex = 0;
-    std::array<float, ringLength> ring {};
+    std::array<float, ringLength> ring{};
 
     // Shared by modes 4 and 5, so a change between them carries them over.
     float output = 0.0f;
@@ -39,7 +39,7 @@ private:
     static constexpr float b = 0.5f;
     static constexpr float onePoleCoefficient = 0.666f;
 
-    std::array<float, windowSize> window {}; // the last eight inputs of mode 2
+    std::array<float, windowSize> window{}; // the last eight inputs of mode 2
 };
 
 } // namespace gatevox

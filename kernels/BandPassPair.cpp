@@ -21,8 +21,8 @@ float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, floa
     if (std::isnan (x))
         return 0.0f;
 
-    if (changedBeyondThreshold (pair.fc, fc) || changedBeyondThreshold (pair.bandwidth, bandwidth)
-        || changedBeyondThreshold (pair.q, q))
+    if (changedBeyondThreshold (pair.fc, fc) || changedBeyondThreshold (pair.bandwidth, bandwidth) ||
+        changedBeyondThreshold (pair.q, q))
     {
         pair.fc = fc;
         pair.bandwidth = bandwidth;

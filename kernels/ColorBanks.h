@@ -16,7 +16,7 @@ struct ColorBanks
 {
     static constexpr int objectCount = 10;
 
-    std::array<ColorNetwork, objectCount> networks {};
+    std::array<ColorNetwork, objectCount> networks{};
 
     [[nodiscard]] ColorNetwork& network (int i) noexcept
     {

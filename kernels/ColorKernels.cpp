@@ -25,8 +25,8 @@ void colorChain (const KernelContext& c, StereoIn in, StereoPair filtered, int o
 {
     const float amount = c.eff (p::color);
     auto& colors = c.banks.colors;
-    const StereoPair colored { colorProcess (colors.network (2 * c.slot), filtered.left, amount),
-                               colorProcess (colors.network (2 * c.slot + 1), filtered.right, amount) };
+    const StereoPair colored{colorProcess (colors.network (2 * c.slot), filtered.left, amount),
+                             colorProcess (colors.network (2 * c.slot + 1), filtered.right, amount)};
 
     // A huge color amount could overflow the low-pass; it then starts afresh
     // rather than hold a non-finite history.
@@ -39,7 +39,7 @@ void colorChain (const KernelContext& c, StereoIn in, StereoPair filtered, int o
         lowPass.x1 = lowPass.y1 = 0.0f;
         return 0.0f;
     };
-    blendInto (out, in, { smooth (c.slot, colored.left), smooth (c.slot + 1, colored.right) }, c.eff (p::mix));
+    blendInto (out, in, {smooth (c.slot, colored.left), smooth (c.slot + 1, colored.right)}, c.eff (p::mix));
 }
 
 void lpfColor (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
@@ -60,9 +60,14 @@ bool runColorKernel (const KernelContext& context, int kernel, StereoIn in, floa
 {
     switch (kernel)
     {
-        case kernelId::lpfColor: lpfColor (context, in, lfo, out); return true;
-        case kernelId::hpfColor: hpfColor (context, in, lfo, out); return true;
-        default: return false;
+    case kernelId::lpfColor:
+        lpfColor (context, in, lfo, out);
+        return true;
+    case kernelId::hpfColor:
+        hpfColor (context, in, lfo, out);
+        return true;
+    default:
+        return false;
     }
 }
 

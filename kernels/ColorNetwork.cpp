@@ -19,7 +19,7 @@ namespace
 // A sample that is not finite leaves the stage untouched and comes out as 0.
 float stageStep (ColorStage& stage, float v) noexcept
 {
-    if (! std::isfinite (v))
+    if (!std::isfinite (v))
         return 0.0f;
 
     const auto w = static_cast<std::size_t> (stage.write);
@@ -32,7 +32,7 @@ float stageStep (ColorStage& stage, float v) noexcept
 
 float colorTapSum (const std::array<float, 8>& taps) noexcept
 {
-    std::array<float, 4> lanes {};
+    std::array<float, 4> lanes{};
     for (std::size_t j = 0; j < 4; ++j)
         lanes[j] = colorShape::tapGains[j] * taps[j] + colorShape::tapGains[j + 4] * taps[j + 4];
     return lanes[0] + lanes[1] + lanes[2] + lanes[3];
@@ -44,7 +44,7 @@ float colorProcess (ColorNetwork& network, float x, float c) noexcept
     for (auto& stage : network.stages)
         u = stageStep (stage, u);
 
-    std::array<float, 8> read {};
+    std::array<float, 8> read{};
     for (std::size_t k = 0; k < network.taps.size(); ++k)
     {
         auto& tap = network.taps[k];

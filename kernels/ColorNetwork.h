@@ -28,7 +28,7 @@ namespace colorShape
 // rounded down to a prime from the one before.
 [[nodiscard]] constexpr std::array<int, 8> buildTapDelays() noexcept
 {
-    std::array<int, 8> d {};
+    std::array<int, 8> d{};
     d[0] = largestPrimeNotAbove (7198.0f);
     d[7] = largestPrimeNotAbove (1.6f * static_cast<float> (d[0]));
     const float e = static_cast<float> (d[7] - d[0]) * 0.125f;
@@ -38,9 +38,9 @@ namespace colorShape
 }
 
 inline constexpr std::array<int, 8> tapDelays = buildTapDelays();
-inline constexpr std::array<float, 8> tapGains { 0.742f, 0.733f, 0.715f, 0.697f, 0.679f, 0.661f, 0.65f, 0.645f };
-inline constexpr std::array<int, 4> stageDelays { largestPrimeNotAbove (1576.5f), largestPrimeNotAbove (1123.221f),
-                                                  largestPrimeNotAbove (621.5f), largestPrimeNotAbove (113.0f) };
+inline constexpr std::array<float, 8> tapGains{0.742f, 0.733f, 0.715f, 0.697f, 0.679f, 0.661f, 0.65f, 0.645f};
+inline constexpr std::array<int, 4> stageDelays{largestPrimeNotAbove (1576.5f), largestPrimeNotAbove (1123.221f),
+                                                largestPrimeNotAbove (621.5f), largestPrimeNotAbove (113.0f)};
 inline constexpr float stageGain = 0.7f;
 } // namespace colorShape
 
@@ -68,7 +68,7 @@ struct ColorNetwork
 
     std::array<ColorStage, 4> stages;
     std::array<ColorTap, 8> taps;
-    std::array<float, 8> recentSums {}; // newest first
+    std::array<float, 8> recentSums{}; // newest first
 };
 
 // One sample through the network, blended with x by the color amount c.

@@ -1,7 +1,7 @@
 #include "CombLine.h"
 
-#include "FilterSections.h"
 #include "../core/SafeMath.h"
+#include "FilterSections.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,7 +58,7 @@ void combPrepare (CombLine& line, float fs)
 
 float combProcess (CombLine& line, float x, float lfo, float widthSeconds, float centreSeconds, float fs) noexcept
 {
-    if (! std::isfinite (x))
+    if (!std::isfinite (x))
         return 0.0f;
 
     if (changedBeyondThreshold (line.rate, fs))
@@ -69,7 +69,7 @@ float combProcess (CombLine& line, float x, float lfo, float widthSeconds, float
         line.centre = centreSeconds;
     }
 
-    if (! changedBeyondThreshold (line.width, widthSeconds) && ! changedBeyondThreshold (line.centre, centreSeconds))
+    if (!changedBeyondThreshold (line.width, widthSeconds) && !changedBeyondThreshold (line.centre, centreSeconds))
     {
         if (line.pending || line.initialise)
         {
@@ -92,7 +92,7 @@ float combProcess (CombLine& line, float x, float lfo, float widthSeconds, float
     // newest samples.
     float d = line.centreSamples - line.widthSamples * lfo;
     const auto farthest = static_cast<float> (line.length - 2);
-    if (! (d >= 0.0f))
+    if (!(d >= 0.0f))
         d = 0.0f;
     else if (d > farthest)
         d = farthest;

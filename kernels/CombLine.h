@@ -29,7 +29,7 @@ struct CombLine
     float widthSamples = 0.0f;
 
     float y1 = 0.0f;
-    std::array<float, 8> history {};
+    std::array<float, 8> history{};
     int newest = 0;
 };
 

@@ -21,9 +21,9 @@ struct DelayBanks
 
     DelayBanks();
 
-    std::array<CombLine, objectCount> combs {};
-    std::array<DelayLine, objectCount> lines {};
-    std::array<DelayEngine, objectCount> engines {};
+    std::array<CombLine, objectCount> combs{};
+    std::array<DelayLine, objectCount> lines{};
+    std::array<DelayEngine, objectCount> engines{};
 
     [[nodiscard]] CombLine& comb (int i) noexcept { return combs[at (i)]; }
     [[nodiscard]] DelayLine& line (int i) noexcept { return lines[at (i)]; }

@@ -1,7 +1,7 @@
 #include "DelayEngine.h"
 
-#include "FilterSections.h"
 #include "../core/SafeMath.h"
+#include "FilterSections.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,7 @@ constexpr float targetLimit = 1.0e6f;
 
 float boundedTarget (float v) noexcept
 {
-    if (! (v == v))
+    if (!(v == v))
         return 0.0f;
     return std::clamp (v, -targetLimit, targetLimit);
 }
@@ -42,8 +42,8 @@ void glide (DelayEngine& e, float r, float s) noexcept
 }
 } // namespace
 
-DelayOutput engineProcess (DelayEngine& e, DelayLine& left, DelayLine& right, float xLeft, float xRight,
-                           float r, float s, float lfo, float feedback, float fs, int ownerKey, bool slapback) noexcept
+DelayOutput engineProcess (DelayEngine& e, DelayLine& left, DelayLine& right, float xLeft, float xRight, float r,
+                           float s, float lfo, float feedback, float fs, int ownerKey, bool slapback) noexcept
 {
     r = boundedTarget (r);
     s = boundedTarget (s);
@@ -81,7 +81,8 @@ DelayOutput engineProcess (DelayEngine& e, DelayLine& left, DelayLine& right, fl
         e.linesLength = e.length;
     }
 
-    return { lineProcess (left, xLeft, delay, feedback, slapback), lineProcess (right, xRight, delay, feedback, slapback) };
+    return {lineProcess (left, xLeft, delay, feedback, slapback),
+            lineProcess (right, xRight, delay, feedback, slapback)};
 }
 
 } // namespace gatevox

@@ -35,7 +35,7 @@ struct DelayOutput
 // targets at once; otherwise they are approached by 5 % per sample, and the
 // lines are resized (and so silenced) once the glide has settled on a new
 // length.
-DelayOutput engineProcess (DelayEngine& engine, DelayLine& left, DelayLine& right, float xLeft, float xRight,
-                           float r, float s, float lfo, float feedback, float fs, int ownerKey, bool slapback) noexcept;
+DelayOutput engineProcess (DelayEngine& engine, DelayLine& left, DelayLine& right, float xLeft, float xRight, float r,
+                           float s, float lfo, float feedback, float fs, int ownerKey, bool slapback) noexcept;
 
 } // namespace gatevox

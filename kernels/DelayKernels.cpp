@@ -27,8 +27,9 @@ float sweepUp (float fc, float fmin, float lfo) noexcept
 StereoPair combThenBiquad (const KernelContext& c, StereoIn in, float lfo) noexcept
 {
     auto& delays = c.banks.delays;
-    const StereoPair combed { combProcess (delays.comb (2 * c.slot), in.left, lfo, CombLine::kernelWidth, CombLine::kernelCentre, c.fs),
-                              combProcess (delays.comb (2 * c.slot + 1), in.right, lfo, CombLine::kernelWidth, CombLine::kernelCentre, c.fs) };
+    const StereoPair combed{
+        combProcess (delays.comb (2 * c.slot), in.left, lfo, CombLine::kernelWidth, CombLine::kernelCentre, c.fs),
+        combProcess (delays.comb (2 * c.slot + 1), in.right, lfo, CombLine::kernelWidth, CombLine::kernelCentre, c.fs)};
     return biquadPair (c.banks.filters, 7 * c.slot, combed, 0);
 }
 
@@ -52,13 +53,13 @@ StereoPair delayed (const KernelContext& c, StereoPair x, float s, float lfo, in
     auto& delays = c.banks.delays;
     const auto y = engineProcess (delays.engine (2 * c.slot), delays.line (2 * c.slot), delays.line (2 * c.slot + 1),
                                   x.left, x.right, c.eff (p::delay1), s, lfo, c.eff (p::feedback), c.fs, key, slapback);
-    return { y.left, y.right };
+    return {y.left, y.right};
 }
 
 // (1 - share) x dry + share x delayed on each channel.
 StereoPair mixIn (StereoPair dry, StereoPair d, float share) noexcept
 {
-    return { (1.0f - share) * dry.left + share * d.left, (1.0f - share) * dry.right + share * d.right };
+    return {(1.0f - share) * dry.left + share * d.left, (1.0f - share) * dry.right + share * d.right};
 }
 
 void lpfDoubler (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
@@ -68,7 +69,7 @@ void lpfDoubler (const KernelContext& c, StereoIn in, float lfo, StereoOut out) 
     const StereoPair v = svfPair (c, fc, svfMode::lowPass, 0.333f, filterNonlinearity, pairOf (in));
     const StereoPair d = delayed (c, v, 0.4f, lfo, kernelId::lpfDoubler, true);
     const float share = 0.3f * m;
-    blendInto (out, in, { share * d.left + (1.0f - share) * v.left, share * d.right + (1.0f - share) * v.right }, m);
+    blendInto (out, in, {share * d.left + (1.0f - share) * v.left, share * d.right + (1.0f - share) * v.right}, m);
 }
 
 void lpfSlapback (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
@@ -76,7 +77,8 @@ void lpfSlapback (const KernelContext& c, StereoIn in, float lfo, StereoOut out)
     const float m = c.eff (p::mix);
     const float fc = sweepUp (c.eff (p::fc), c.eff (p::fmin), lfo);
     const StereoPair d = delayed (c, pairOf (in), 0.4f * c.eff (p::delay1), lfo, kernelId::lpfSlapback, true);
-    blendInto (out, in, svfPair (c, fc, svfMode::lowPass, 0.7071f, filterNonlinearity, mixIn (pairOf (in), d, 0.4f * m)), m);
+    blendInto (out, in,
+               svfPair (c, fc, svfMode::lowPass, 0.7071f, filterNonlinearity, mixIn (pairOf (in), d, 0.4f * m)), m);
 }
 
 // The high-pass doubler and slapback: delay engine, a share of the delayed
@@ -86,7 +88,8 @@ void hpfDelay (const KernelContext& c, StereoIn in, float lfo, StereoOut out, fl
     const float m = c.eff (p::mix);
     const float fc = sweepDownBySpan (c.eff (p::fc), c.eff (p::fmin), lfo);
     const StereoPair d = delayed (c, pairOf (in), s, lfo, key, true);
-    blendInto (out, in, svfPair (c, fc, svfMode::highPass, 0.3345f, filterNonlinearity, mixIn (pairOf (in), d, share * m)), m);
+    blendInto (out, in,
+               svfPair (c, fc, svfMode::highPass, 0.3345f, filterNonlinearity, mixIn (pairOf (in), d, share * m)), m);
 }
 
 void delayOnly (const KernelContext& c, StereoIn in, float lfo, StereoOut out, float s, int key, bool slapback) noexcept
@@ -99,16 +102,35 @@ bool runDelayKernel (const KernelContext& c, int kernelId, StereoIn in, float lf
 {
     switch (kernelId)
     {
-        case kernelId::lpfComb:     lpfComb (c, in, lfo, out); return true;
-        case kernelId::hpfComb:     hpfComb (c, in, lfo, out); return true;
-        case kernelId::lpfDoubler:  lpfDoubler (c, in, lfo, out); return true;
-        case kernelId::lpfSlapback: lpfSlapback (c, in, lfo, out); return true;
-        case kernelId::hpfDoubler:  hpfDelay (c, in, lfo, out, 0.4f, 0.4f, kernelId::hpfDoubler); return true;
-        case kernelId::hpfSlapback: hpfDelay (c, in, lfo, out, 0.4f * c.eff (p::delay1), 0.3f, kernelId::hpfSlapback); return true;
-        case kernelId::delayMod:    delayOnly (c, in, lfo, out, c.eff (p::width), kernelId::delayMod, false); return true;
-        case kernelId::vibrato:     delayOnly (c, in, lfo, out, c.eff (p::width), kernelId::vibrato, false); return true;
-        case kernelId::slapback:    delayOnly (c, in, lfo, out, c.eff (p::width) * c.eff (p::delay1), kernelId::slapback, true); return true;
-        default:                    return false;
+    case kernelId::lpfComb:
+        lpfComb (c, in, lfo, out);
+        return true;
+    case kernelId::hpfComb:
+        hpfComb (c, in, lfo, out);
+        return true;
+    case kernelId::lpfDoubler:
+        lpfDoubler (c, in, lfo, out);
+        return true;
+    case kernelId::lpfSlapback:
+        lpfSlapback (c, in, lfo, out);
+        return true;
+    case kernelId::hpfDoubler:
+        hpfDelay (c, in, lfo, out, 0.4f, 0.4f, kernelId::hpfDoubler);
+        return true;
+    case kernelId::hpfSlapback:
+        hpfDelay (c, in, lfo, out, 0.4f * c.eff (p::delay1), 0.3f, kernelId::hpfSlapback);
+        return true;
+    case kernelId::delayMod:
+        delayOnly (c, in, lfo, out, c.eff (p::width), kernelId::delayMod, false);
+        return true;
+    case kernelId::vibrato:
+        delayOnly (c, in, lfo, out, c.eff (p::width), kernelId::vibrato, false);
+        return true;
+    case kernelId::slapback:
+        delayOnly (c, in, lfo, out, c.eff (p::width) * c.eff (p::delay1), kernelId::slapback, true);
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -35,7 +35,7 @@ void followInput (DelayLine& line, float x) noexcept
 // infinities that no later setting could clear.
 float boundedFeedback (float feedback) noexcept
 {
-    if (! (feedback == feedback))
+    if (!(feedback == feedback))
         return 0.0f;
     return std::clamp (feedback, -1.0f, 1.0f);
 }
@@ -98,7 +98,7 @@ void lineResize (DelayLine& line, int n) noexcept
 
 float lineProcess (DelayLine& line, float x, float delay, float feedback, bool slapback) noexcept
 {
-    if (! std::isfinite (x))
+    if (!std::isfinite (x))
         return 0.0f;
 
     followInput (line, x);
@@ -111,7 +111,7 @@ float lineProcess (DelayLine& line, float x, float delay, float feedback, bool s
         ++line.written;
 
     float fr = delay - std::floor (delay);
-    if (! (fr == fr))
+    if (!(fr == fr))
         fr = 0.0f;
     const int age0 = ageOf (truncTo<std::int64_t> (delay), line.length);
     const int age1 = age0 + 1 < line.length ? age0 + 1 : 0;

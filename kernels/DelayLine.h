@@ -27,7 +27,7 @@ struct DelayLine
     int quiet = 0;  // consecutive near-silent inputs
 
     float y1 = 0.0f;
-    std::array<float, 8> history {};
+    std::array<float, 8> history{};
     int newest = 0;
 
     // The slapback output's one-pole smoother, fed the previous interpolated value.

@@ -17,12 +17,12 @@ struct FilterBanks
     static constexpr int biquadCount = 40;
     static constexpr int objectCount = 10;
 
-    std::array<BiquadSection, biquadCount> biquads {};
-    std::array<StateVariableFilter, objectCount> filters {};
-    std::array<GentleLowPass, objectCount> gentleLowPasses {};
-    std::array<BandPassPair, objectCount> bandPasses {};
-    std::array<TwoPoleResonator, objectCount> resonators {};
-    std::array<ShaperObject, objectCount> shapers {};
+    std::array<BiquadSection, biquadCount> biquads{};
+    std::array<StateVariableFilter, objectCount> filters{};
+    std::array<GentleLowPass, objectCount> gentleLowPasses{};
+    std::array<BandPassPair, objectCount> bandPasses{};
+    std::array<TwoPoleResonator, objectCount> resonators{};
+    std::array<ShaperObject, objectCount> shapers{};
 
     // Written by the designs once per sample, read by both channels' sections.
     BiquadCoefficients scratch;

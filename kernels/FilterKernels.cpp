@@ -28,10 +28,10 @@ void lpf24dB (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noe
     const float fc = sweepDown (c.eff (p::fc), c.eff (p::fmin), lfo);
     banks.scratch = designLowPass (fc, c.eff (p::q), c.fs);
     const int base = 4 * c.slot;
-    const StereoPair first { biquadProcess (banks.biquad (base), in.left, banks.scratch, 0),
-                             biquadProcess (banks.biquad (base + 2), in.right, banks.scratch, 0) };
-    const StereoPair wet { biquadProcess (banks.biquad (base + 1), first.left, banks.scratch, 0),
-                           biquadProcess (banks.biquad (base + 3), first.right, banks.scratch, 0) };
+    const StereoPair first{biquadProcess (banks.biquad (base), in.left, banks.scratch, 0),
+                           biquadProcess (banks.biquad (base + 2), in.right, banks.scratch, 0)};
+    const StereoPair wet{biquadProcess (banks.biquad (base + 1), first.left, banks.scratch, 0),
+                         biquadProcess (banks.biquad (base + 3), first.right, banks.scratch, 0)};
     blendInto (out, in, wet, c.eff (p::mix));
 }
 
@@ -50,10 +50,10 @@ void hpf24dB (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noe
     const float fc = sweepDownBySpan (c.eff (p::fc), c.eff (p::fmin), lfo);
     banks.scratch = designHighPass (fc, c.eff (p::q), c.fs);
     const int base = 7 * c.slot;
-    const StereoPair first { biquadProcess (banks.biquad (base), in.left, banks.scratch, key),
-                             biquadProcess (banks.biquad (base + 2), in.right, banks.scratch, key) };
-    const StereoPair wet { biquadProcess (banks.biquad (base + 1), first.left, banks.scratch, key),
-                           biquadProcess (banks.biquad (base + 3), first.right, banks.scratch, key) };
+    const StereoPair first{biquadProcess (banks.biquad (base), in.left, banks.scratch, key),
+                           biquadProcess (banks.biquad (base + 2), in.right, banks.scratch, key)};
+    const StereoPair wet{biquadProcess (banks.biquad (base + 1), first.left, banks.scratch, key),
+                         biquadProcess (banks.biquad (base + 3), first.right, banks.scratch, key)};
     blendInto (out, in, wet, c.eff (p::mix));
 }
 
@@ -131,28 +131,71 @@ bool runFilterKernel (const KernelContext& context, int kernel, StereoIn in, flo
 
     switch (kernel)
     {
-        case id::lpf12dB:    lpf12dB (context, in, lfo, out); return true;
-        case id::lpf24dB:    lpf24dB (context, in, lfo, out); return true;
-        case id::lpfSvf1:    lpfSvf1 (context, in, lfo, out); return true;
-        case id::lpfFuzz:    lpfFuzzKernel (context, in, lfo, out); return true;
-        case id::lpfGrunge:  lpfGrungeKernel (context, in, lfo, out); return true;
-        case id::hpfSvf1:    hpfSvf1 (context, in, lfo, out); return true;
-        case id::hpfFuzz:    hpfFuzzKernel (context, in, lfo, out); return true;
-        case id::hpfGrunge:  hpfGrungeKernel (context, in, lfo, out); return true;
-        case id::hpf12dB:    hpf12dB (context, in, lfo, out); return true;
-        case id::hpf24dB:    hpf24dB (context, in, lfo, out); return true;
-        case id::notch:      notch (context, in, lfo, out); return true;
-        case id::peakSvf:    peakSvf (context, in, lfo, out); return true;
-        case id::peakBiquad: peakBiquad (context, in, lfo, out); return true;
-        case id::bpfSvf1:    bpfSvf1 (context, in, lfo, out); return true;
-        case id::bpfExcited: bpfExcitedKernel (context, in, lfo, out); return true;
-        case id::bpfGrunge:  bpfGrungeKernel (context, in, lfo, out); return true;
-        case id::bpfThin:    bpfThin (context, in, lfo, out); return true;
-        case id::resonator:  resonator (context, in, lfo, out); return true;
-        case id::distort:    distortKernel (context, in, out); return true;
-        case id::distort2:   distort2Kernel (context, in, out); return true;
-        case id::distort3:   distort3Kernel (context, in, out); return true;
-        default:             return false;
+    case id::lpf12dB:
+        lpf12dB (context, in, lfo, out);
+        return true;
+    case id::lpf24dB:
+        lpf24dB (context, in, lfo, out);
+        return true;
+    case id::lpfSvf1:
+        lpfSvf1 (context, in, lfo, out);
+        return true;
+    case id::lpfFuzz:
+        lpfFuzzKernel (context, in, lfo, out);
+        return true;
+    case id::lpfGrunge:
+        lpfGrungeKernel (context, in, lfo, out);
+        return true;
+    case id::hpfSvf1:
+        hpfSvf1 (context, in, lfo, out);
+        return true;
+    case id::hpfFuzz:
+        hpfFuzzKernel (context, in, lfo, out);
+        return true;
+    case id::hpfGrunge:
+        hpfGrungeKernel (context, in, lfo, out);
+        return true;
+    case id::hpf12dB:
+        hpf12dB (context, in, lfo, out);
+        return true;
+    case id::hpf24dB:
+        hpf24dB (context, in, lfo, out);
+        return true;
+    case id::notch:
+        notch (context, in, lfo, out);
+        return true;
+    case id::peakSvf:
+        peakSvf (context, in, lfo, out);
+        return true;
+    case id::peakBiquad:
+        peakBiquad (context, in, lfo, out);
+        return true;
+    case id::bpfSvf1:
+        bpfSvf1 (context, in, lfo, out);
+        return true;
+    case id::bpfExcited:
+        bpfExcitedKernel (context, in, lfo, out);
+        return true;
+    case id::bpfGrunge:
+        bpfGrungeKernel (context, in, lfo, out);
+        return true;
+    case id::bpfThin:
+        bpfThin (context, in, lfo, out);
+        return true;
+    case id::resonator:
+        resonator (context, in, lfo, out);
+        return true;
+    case id::distort:
+        distortKernel (context, in, out);
+        return true;
+    case id::distort2:
+        distort2Kernel (context, in, out);
+        return true;
+    case id::distort3:
+        distort3Kernel (context, in, out);
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -19,7 +19,7 @@ float biquadProcess (BiquadSection& section, float x, const BiquadCoefficients& 
     }
 
     const float y = c.b0 * x + c.b1 * section.x1 + c.b2 * section.x2 - c.a1 * section.y1 - c.a2 * section.y2;
-    if (! std::isfinite (y))
+    if (!std::isfinite (y))
     {
         // An absurd design or input would keep the history non-finite for
         // good: the section starts afresh and this sample is silent.
@@ -128,7 +128,7 @@ float resonatorProcess (TwoPoleResonator& resonator, float x) noexcept
     const float r = resonator.r;
     const float c = resonator.c;
     const float y = x - r * c * resonator.x1 + 2.0f * r * c * resonator.y1 - r * r * resonator.y2;
-    if (! std::isfinite (y))
+    if (!std::isfinite (y))
     {
         resonator.x1 = resonator.y1 = resonator.y2 = 0.0f;
         return 0.0f;

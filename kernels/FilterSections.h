@@ -103,7 +103,7 @@ void resonatorFollow (TwoPoleResonator& resonator, float frequency, float r, flo
 struct PeakRegister
 {
     float newest = 0.0f;
-    std::array<float, 6> history {};
+    std::array<float, 6> history{};
     float peak = 0.0f;
 };
 
@@ -135,7 +135,7 @@ float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, floa
 {
     // A stored value that is not finite (from an absurd parameter) gives way to
     // any finite one, so a design made from it does not stick.
-    if (! std::isfinite (stored))
+    if (!std::isfinite (stored))
         return std::isfinite (next);
 
     const float d = next - stored;

@@ -6,7 +6,7 @@ namespace gatevox
 void clearFormantMemories (FormantBanks& banks) noexcept
 {
     for (auto& filter : banks.filters)
-        filter = FormantFilter {};
+        filter = FormantFilter{};
 }
 
 } // namespace gatevox

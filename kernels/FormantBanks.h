@@ -15,7 +15,7 @@ struct FormantBanks
 {
     static constexpr int objectCount = 10;
 
-    std::array<FormantFilter, objectCount> filters {};
+    std::array<FormantFilter, objectCount> filters{};
 
     [[nodiscard]] FormantFilter& filter (int i) noexcept
     {

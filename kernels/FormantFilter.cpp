@@ -22,18 +22,18 @@ void designVowel (FormantFilter& filter, int vowel, float fs) noexcept
 {
     const auto& row = formantsOf (vowel);
 
-    std::array<std::complex<float>, 6> poles {};
+    std::array<std::complex<float>, 6> poles{};
     for (std::size_t i = 0; i < 3; ++i)
     {
         const float r = std::exp (-pi * row.bandwidth[i] / fs);
         const float theta = 2.0f * pi * row.frequency[i] / fs;
-        poles[i] = { r * std::cos (theta), r * std::sin (theta) };
+        poles[i] = {r * std::cos (theta), r * std::sin (theta)};
         poles[i + 3] = std::conj (poles[i]);
     }
 
     // Multiply in one root at a time: a holds the coefficients from the
     // highest power down.
-    std::array<std::complex<float>, 7> a {};
+    std::array<std::complex<float>, 7> a{};
     a[0] = 1.0f;
     for (std::size_t n = 0; n < poles.size(); ++n)
         for (std::size_t k = n + 1; k > 0; --k)
@@ -51,7 +51,7 @@ float vowelStage (FormantFilter& filter, float b) noexcept
     for (std::size_t k = 0; k < h.size(); ++k)
         v -= filter.weights[k + 1] * h[k];
 
-    if (! std::isfinite (v))
+    if (!std::isfinite (v))
     {
         h.fill (0.0f);
         return 0.0f;

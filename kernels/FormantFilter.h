@@ -14,12 +14,12 @@ struct VowelFormants
     std::array<float, 3> bandwidth;
 };
 
-inline constexpr std::array<VowelFormants, 4> vowelTable { {
-    { { 948.0f, 4696.0f, 5600.0f }, { 60.0f, 82.0f, 135.0f } },
-    { { 679.0f, 2976.0f, 5247.0f }, { 64.0f, 100.0f, 160.0f } },
-    { { 1080.0f, 2792.0f, 6174.0f }, { 50.0f, 102.0f, 132.0f } },
-    { { 1256.0f, 4321.0f, 7078.0f }, { 99.0f, 120.0f, 120.0f } },
-} };
+inline constexpr std::array<VowelFormants, 4> vowelTable{{
+    {{948.0f, 4696.0f, 5600.0f}, {60.0f, 82.0f, 135.0f}},
+    {{679.0f, 2976.0f, 5247.0f}, {64.0f, 100.0f, 160.0f}},
+    {{1080.0f, 2792.0f, 6174.0f}, {50.0f, 102.0f, 132.0f}},
+    {{1256.0f, 4321.0f, 7078.0f}, {99.0f, 120.0f, 120.0f}},
+}};
 
 inline constexpr int noVowel = -1;
 
@@ -28,8 +28,8 @@ inline constexpr int noVowel = -1;
 struct FormantFilter
 {
     int designedVowel = noVowel;
-    std::array<float, 7> weights {}; // A(z) from z^6 down to z^0; weights[0] = 1
-    std::array<float, 6> history {}; // the stage's own outputs, newest first
+    std::array<float, 7> weights{}; // A(z) from z^6 down to z^0; weights[0] = 1
+    std::array<float, 6> history{}; // the stage's own outputs, newest first
     StateVariableFilter filter;
     BandPassPair pair;
     PeakRegister normaliser;

@@ -1,10 +1,10 @@
 #include "FormantKernels.h"
 
+#include "../core/SafeMath.h"
 #include "ChannelPairs.h"
 #include "KernelCatalogue.h"
 #include "Sweeps.h"
 #include "ThreeToneModulator.h"
-#include "../core/SafeMath.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -33,8 +33,8 @@ namespace p = kernelParam;
 {
     const float fc = formantCutoff (c.eff (p::fc), lfo);
     auto& banks = c.banks.formants;
-    return { formantProcess (banks.filter (2 * c.slot), in.left, vowel, lfo, mix, fc, c.fs),
-             formantProcess (banks.filter (2 * c.slot + 1), in.right, vowel, lfo, mix, fc, c.fs) };
+    return {formantProcess (banks.filter (2 * c.slot), in.left, vowel, lfo, mix, fc, c.fs),
+            formantProcess (banks.filter (2 * c.slot + 1), in.right, vowel, lfo, mix, fc, c.fs)};
 }
 
 void formant (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
@@ -48,9 +48,11 @@ void formant (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noe
 // (object 2s, both channels).
 [[nodiscard]] StereoPair modulatedFormant (const KernelContext& c, StereoPair f, int ownerKey) noexcept
 {
-    auto& modulator = c.banks.modulators[static_cast<std::size_t> (std::clamp (2 * c.slot, 0, KernelBanks::objectsPerBank - 1))];
-    const auto u = threeToneProcess (modulator, f.left, f.right, c.eff (p::freq1), c.eff (p::amount), c.fs, ownerKey, c.sine);
-    return { u.left, u.right };
+    auto& modulator =
+        c.banks.modulators[static_cast<std::size_t> (std::clamp (2 * c.slot, 0, KernelBanks::objectsPerBank - 1))];
+    const auto u =
+        threeToneProcess (modulator, f.left, f.right, c.eff (p::freq1), c.eff (p::amount), c.fs, ownerKey, c.sine);
+    return {u.left, u.right};
 }
 
 // m x 1.333 x wet + (1 - m) x the formant output.
@@ -77,7 +79,7 @@ void formantAmSsb (const KernelContext& c, StereoIn in, float lfo, StereoOut out
     auto& right = c.banks.filters.filter (2 * c.slot + 1);
     svfSet (left, c.fs, fc, svfMode::lowPass, 1.7071f, 1.0f);
     svfSet (right, c.fs, fc, svfMode::lowPass, 1.7071f, 1.0f);
-    blendAgainstFormant (out, f, { svfProcess (left, u.left), svfProcess (right, u.right) }, m);
+    blendAgainstFormant (out, f, {svfProcess (left, u.left), svfProcess (right, u.right)}, m);
 }
 } // namespace
 
@@ -85,10 +87,17 @@ bool runFormantKernel (const KernelContext& context, int kernel, StereoIn in, fl
 {
     switch (kernel)
     {
-        case kernelId::formant:      formant (context, in, lfo, out); return true;
-        case kernelId::formantAmDsb: formantAmDsb (context, in, lfo, out); return true;
-        case kernelId::formantAmSsb: formantAmSsb (context, in, lfo, out); return true;
-        default: return false;
+    case kernelId::formant:
+        formant (context, in, lfo, out);
+        return true;
+    case kernelId::formantAmDsb:
+        formantAmDsb (context, in, lfo, out);
+        return true;
+    case kernelId::formantAmSsb:
+        formantAmSsb (context, in, lfo, out);
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -12,10 +12,7 @@ constexpr float twoPi = 6.2831855f;
 }
 
 FrequencyTracker::FrequencyTracker()
-    : frame (frameSize, 0.0f),
-      window (transformSize),
-      input (transformSize, 0.0f),
-      spectrum (transformSize, 0.0f),
+    : frame (frameSize, 0.0f), window (transformSize), input (transformSize, 0.0f), spectrum (transformSize, 0.0f),
       estimate (frameSize, 0.0f)
 {
     for (int j = 0; j < transformSize; ++j)
@@ -48,7 +45,7 @@ void FrequencyTracker::analyse() noexcept
     for (std::size_t k = 2; k < frameSize; k += 2)
     {
         const float e = estimate[k];
-        if (! (e > threshold))
+        if (!(e > threshold))
             continue;
 
         if (peak == 1)

@@ -38,7 +38,7 @@ private:
     std::vector<float> input;
     std::vector<float> spectrum;
     std::vector<float> estimate;
-    RealFft fft { transformSize };
+    RealFft fft{transformSize};
     int fill = 0;
     float binHz = 11.71875f;
     float rate = 0.0f;

@@ -25,7 +25,7 @@ struct KernelBanks
     ColorBanks colors;
     FormantBanks formants;
     ResamplerBanks resamplers;
-    std::array<ModulatorObject, objectsPerBank> modulators {};
+    std::array<ModulatorObject, objectsPerBank> modulators{};
 };
 
 } // namespace gatevox

@@ -16,7 +16,7 @@ inline constexpr int numKernelParameters = numKernelParams;
 
 // The kernels in catalogue order; the position is the kernel id that the
 // dispatch switches on and the name is what the editor and the files use.
-inline constexpr std::array<std::string_view, numKernels> kernelNames {
+inline constexpr std::array<std::string_view, numKernels> kernelNames{
     "TREMELO",   "STEREO PAN", "LPF 12dB",    "LPF 24dB",      "LPF SVF1",      "LPF FUZZ", "LPF GRUNGE",
     "LPF COMB",  "LPF COLOR",  "LPF DOUBLER", "LPF SLAPBACK",  "HPF SVF1",      "HPF FUZZ", "HPF GRUNGE",
     "HPF COMB",  "HPF COLOR",  "HPF DOUBLER", "HPF SLAPBACK",  "HPF 12dB",      "HPF 24dB", "HPF AMDSB",
@@ -28,7 +28,7 @@ inline constexpr std::array<std::string_view, numKernels> kernelNames {
 };
 
 // Kernel parameter names; the position is the parameter number k.
-inline constexpr std::array<std::string_view, numKernelParameters> kernelParameterNames {
+inline constexpr std::array<std::string_view, numKernelParameters> kernelParameterNames{
     "Fc",     "Fmin",   "Fmax",   "Freq1",    "Freq2",     "Q",      "Bw",      "Drive",  "Rate1",    "Rate2",
     "Time",   "Width",  "Wet",    "Dry",      "Attack",    "Decay",  "Release", "Thres1", "Thres2",   "Hold",
     "Mod",    "Fade",   "Factor", "Depth",    "Width1",    "Width2", "Gain",    "Clip",   "Feedback", "Mix",
@@ -36,7 +36,7 @@ inline constexpr std::array<std::string_view, numKernelParameters> kernelParamet
 };
 
 // The unit shown beside each parameter's value; one blank means no unit.
-inline constexpr std::array<std::string_view, numKernelParameters> kernelParameterUnits {
+inline constexpr std::array<std::string_view, numKernelParameters> kernelParameterUnits{
     "Hz", "%", "%", "Hz", "Hz", " ", "Hz", " ", "Hz", "Hz", "s", "%", "%", "%", "s", "s", "s", "%", "%", "s",
     "Hz", " ", " ", "%",  "%",  "%", " ",  " ", "%",  "%",  "s", "s", " ", "%", "%", "%", "%", " ", " ", " ",
 };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "KernelBanks.h"
 #include "../core/KernelParamStore.h"
 #include "../core/SineTable.h"
+#include "KernelBanks.h"
 
 namespace gatevox
 {

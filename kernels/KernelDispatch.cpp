@@ -1,5 +1,6 @@
 #include "KernelDispatch.h"
 
+#include "../core/ModelSizes.h"
 #include "ColorKernels.h"
 #include "DelayKernels.h"
 #include "FilterKernels.h"
@@ -8,7 +9,6 @@
 #include "ModulatorKernels.h"
 #include "ResamplerKernels.h"
 #include "ShortKernels.h"
-#include "../core/ModelSizes.h"
 
 namespace gatevox
 {
@@ -32,24 +32,30 @@ void dispatchKernel (const KernelContext& context, int kernelId, StereoIn in, fl
 
     switch (kernelId)
     {
-        case kernelId::tremelo:   tremeloKernel (context, in, lfo, out); return;
-        case kernelId::stereoPan: stereoPanKernel (context, in, lfo, out); return;
-        case kernelId::amMod:     amModKernel (context, in, out); return;
-        case kernelId::silence:
-            out.left = 0.0f;
-            out.right = 0.0f;
+    case kernelId::tremelo:
+        tremeloKernel (context, in, lfo, out);
+        return;
+    case kernelId::stereoPan:
+        stereoPanKernel (context, in, lfo, out);
+        return;
+    case kernelId::amMod:
+        amModKernel (context, in, out);
+        return;
+    case kernelId::silence:
+        out.left = 0.0f;
+        out.right = 0.0f;
+        return;
+
+    default:
+        if (runFilterKernel (context, kernelId, in, lfo, out) || runDelayKernel (context, kernelId, in, lfo, out) ||
+            runColorKernel (context, kernelId, in, lfo, out) || runModulatorKernel (context, kernelId, in, lfo, out) ||
+            runFormantKernel (context, kernelId, in, lfo, out) || runResamplerKernel (context, kernelId, in, lfo, out))
             return;
 
-        default:
-            if (runFilterKernel (context, kernelId, in, lfo, out) || runDelayKernel (context, kernelId, in, lfo, out)
-                || runColorKernel (context, kernelId, in, lfo, out) || runModulatorKernel (context, kernelId, in, lfo, out)
-                || runFormantKernel (context, kernelId, in, lfo, out) || runResamplerKernel (context, kernelId, in, lfo, out))
-                return;
-
-            // "BYPASS", ids outside the catalogue, and the kernels whose
-            // building blocks are not in yet.
-            passThrough (in, out);
-            return;
+        // "BYPASS", ids outside the catalogue, and the kernels whose
+        // building blocks are not in yet.
+        passThrough (in, out);
+        return;
     }
 }
 

@@ -18,13 +18,13 @@ struct ModulatorObject
     static constexpr std::int32_t counterWrap = 48'000;
     static constexpr double foldBase = 23'900.0;
 
-    std::array<std::int32_t, 3> phase {};
+    std::array<std::int32_t, 3> phase{};
     std::int32_t counter = 0;
     std::int32_t ownerKey = 0;
     double frequency = 5000.0;
     double envelope = 0.0;
     double minimum = 0.0;
-    double ringHalf = 2500.0;   // f / 2 of the ring modulator, for the initial F
+    double ringHalf = 2500.0;    // f / 2 of the ring modulator, for the initial F
     double ringDouble = 10000.0; // 2f, folded back below the fold base less 100 Hz
     FrequencyTracker tracker;
 };

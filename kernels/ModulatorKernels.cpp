@@ -25,7 +25,7 @@ namespace p = kernelParam;
 
 [[nodiscard]] StereoPair pairOf (ModulatorSample y) noexcept
 {
-    return { y.left, y.right };
+    return {y.left, y.right};
 }
 
 [[nodiscard]] StereoPair threeTone (const KernelContext& c, StereoPair x, float target, double s, int key) noexcept
@@ -34,13 +34,14 @@ namespace p = kernelParam;
 }
 
 // The shaped state-variable filters of the slot (objects 2s and 2s + 1).
-[[nodiscard]] StereoPair shapedSvfPair (const KernelContext& c, float fc, int mode, float q, float k, StereoPair x) noexcept
+[[nodiscard]] StereoPair shapedSvfPair (const KernelContext& c, float fc, int mode, float q, float k,
+                                        StereoPair x) noexcept
 {
     auto& left = c.banks.filters.filter (2 * c.slot);
     auto& right = c.banks.filters.filter (2 * c.slot + 1);
     svfSet (left, c.fs, fc, mode, q, k);
     svfSet (right, c.fs, fc, mode, q, k);
-    return { svfProcessShaped (left, x.left), svfProcessShaped (right, x.right) };
+    return {svfProcessShaped (left, x.left), svfProcessShaped (right, x.right)};
 }
 
 // "HPF AMDSB" sweeps from Fc - 333 Hz, "HPF AMSSB" from Fc itself.
@@ -69,7 +70,7 @@ void ringMod (const KernelContext& c, StereoIn in, StereoOut out) noexcept
         out.left = y->left;
         out.right = y->right;
     }
-    blendInto (out, in, { out.left, out.right }, c.eff (p::mix));
+    blendInto (out, in, {out.left, out.right}, c.eff (p::mix));
 }
 
 void fmMod (const KernelContext& c, StereoIn in, StereoOut out) noexcept
@@ -108,16 +109,33 @@ bool runModulatorKernel (const KernelContext& c, int id, StereoIn in, float lfo,
 {
     switch (id)
     {
-        case kernelId::hpfAmDsb: hpfAm (c, in, lfo, out, 333.0f, 1.2, id); return true;
-        case kernelId::hpfAmSsb: hpfAm (c, in, lfo, out, 0.0f, 1.5, id); return true;
-        case kernelId::bpfAmDsb:
-        case kernelId::bpfAmSsb: bpfAm (c, in, lfo, out, id); return true;
-        case kernelId::ringMod: ringMod (c, in, out); return true;
-        case kernelId::fmMod: fmMod (c, in, out); return true;
-        case kernelId::pmMod: pmMod (c, in, out); return true;
-        case kernelId::amDsb: amDsb (c, in, out); return true;
-        case kernelId::amSsb: amSsb (c, in, out); return true;
-        default: return false;
+    case kernelId::hpfAmDsb:
+        hpfAm (c, in, lfo, out, 333.0f, 1.2, id);
+        return true;
+    case kernelId::hpfAmSsb:
+        hpfAm (c, in, lfo, out, 0.0f, 1.5, id);
+        return true;
+    case kernelId::bpfAmDsb:
+    case kernelId::bpfAmSsb:
+        bpfAm (c, in, lfo, out, id);
+        return true;
+    case kernelId::ringMod:
+        ringMod (c, in, out);
+        return true;
+    case kernelId::fmMod:
+        fmMod (c, in, out);
+        return true;
+    case kernelId::pmMod:
+        pmMod (c, in, out);
+        return true;
+    case kernelId::amDsb:
+        amDsb (c, in, out);
+        return true;
+    case kernelId::amSsb:
+        amSsb (c, in, out);
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -21,7 +21,7 @@ ModulatorSample pmProcess (ModulatorObject& m, double xL, double xR, double fc, 
     const double cR = oscillatorStep (m.phase[1], m.frequency, fs, sine);
     const double yR = (std::sin (xR) * cR + std::cos (xR) * cR) * jR * 2.7;
 
-    return { static_cast<float> (yL), static_cast<float> (yR) };
+    return {static_cast<float> (yL), static_cast<float> (yR)};
 }
 
 } // namespace gatevox

@@ -11,16 +11,13 @@ namespace
 std::complex<float> unitRoot (int k, int count)
 {
     const double angle = -2.0 * std::numbers::pi * static_cast<double> (k) / static_cast<double> (count);
-    return { static_cast<float> (std::cos (angle)), static_cast<float> (std::sin (angle)) };
+    return {static_cast<float> (std::cos (angle)), static_cast<float> (std::sin (angle))};
 }
 } // namespace
 
 RealFft::RealFft (int size)
-    : n (size),
-      half (size / 2),
-      reversed (static_cast<std::size_t> (half)),
-      halfTwiddles (static_cast<std::size_t> (half / 2)),
-      splitTwiddles (static_cast<std::size_t> (half)),
+    : n (size), half (size / 2), reversed (static_cast<std::size_t> (half)),
+      halfTwiddles (static_cast<std::size_t> (half / 2)), splitTwiddles (static_cast<std::size_t> (half)),
       work (static_cast<std::size_t> (half))
 {
     int bits = 0;
@@ -46,7 +43,7 @@ void RealFft::forward (const float* in, float* out) noexcept
     // Even samples become the real parts, odd samples the imaginary parts of
     // a half-length complex sequence, loaded in bit-reversed order.
     for (int m = 0; m < half; ++m)
-        work[static_cast<std::size_t> (reversed[static_cast<std::size_t> (m)])] = { in[2 * m], in[2 * m + 1] };
+        work[static_cast<std::size_t> (reversed[static_cast<std::size_t> (m)])] = {in[2 * m], in[2 * m + 1]};
 
     for (int length = 2; length <= half; length <<= 1)
     {
@@ -73,7 +70,7 @@ void RealFft::forward (const float* in, float* out) noexcept
         const auto mirror = std::conj (work[static_cast<std::size_t> ((half - k) % half)]);
         const auto even = (z + mirror) * 0.5f;
         const auto difference = z - mirror;
-        const std::complex<float> odd { difference.imag() * 0.5f, -difference.real() * 0.5f };
+        const std::complex<float> odd{difference.imag() * 0.5f, -difference.real() * 0.5f};
         const auto x = even + splitTwiddles[static_cast<std::size_t> (k)] * odd;
         out[k] = x.real();
         out[half + k] = x.imag();

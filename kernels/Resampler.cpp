@@ -17,7 +17,7 @@ bool changed (float stored, float value) noexcept
 // tiny or zero rates would overflow it: both are held to the period range.
 float boundedPeriod (float b) noexcept
 {
-    if (! (b >= 1.0f))
+    if (!(b >= 1.0f))
         return 1.0f;
     return std::min (b, Resampler::longestPeriod);
 }
@@ -39,7 +39,7 @@ void restart (Resampler& r, float fs, float rate) noexcept
 ResampledFrame resampleProcess (Resampler& r, float inLeft, float inRight, float fs, float rate) noexcept
 {
     float g1 = r.c1 == 0 ? 1.0f : 0.0f;
-    if (! std::isnan (rate) && ! std::isnan (fs) && (changed (r.rate, rate) || changed (r.fs, fs)))
+    if (!std::isnan (rate) && !std::isnan (fs) && (changed (r.rate, rate) || changed (r.fs, fs)))
     {
         restart (r, fs, rate);
         g1 = 1.0f;
@@ -51,7 +51,7 @@ ResampledFrame resampleProcess (Resampler& r, float inLeft, float inRight, float
     const float sR1 = biquadProcess (r.sections[2], inRight * g1, resamplerSmoothing, 0);
     const float sR2 = biquadProcess (r.sections[3], inRight * g2, resamplerSmoothing, 0);
 
-    const ResampledFrame y { (1.0f - r.phi) * sL2 + r.phi * sL1, (1.0f - r.phi) * sR2 + r.phi * sR1 };
+    const ResampledFrame y{(1.0f - r.phi) * sL2 + r.phi * sL1, (1.0f - r.phi) * sR2 + r.phi * sR1};
 
     r.c1 = (r.c1 + 1) % r.n1;
     r.c2 = (r.c2 + 1) % r.n2;

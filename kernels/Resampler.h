@@ -27,12 +27,12 @@ struct Resampler
     std::int32_t c2 = 0;
 
     // Left through the N1 gate, left through N2, right through N1, right through N2.
-    std::array<BiquadSection, 4> sections {};
+    std::array<BiquadSection, 4> sections{};
 };
 
 // The smoothing section shared by the four streams: a double zero at half
 // the sample rate, DC gain about 0.9886.
-inline constexpr BiquadCoefficients resamplerSmoothing { 1.0f, 1.7707f, 0.79771f, 0.88189f, 1.76378f, 0.88189f };
+inline constexpr BiquadCoefficients resamplerSmoothing{1.0f, 1.7707f, 0.79771f, 0.88189f, 1.76378f, 0.88189f};
 
 struct ResampledFrame
 {
@@ -42,6 +42,7 @@ struct ResampledFrame
 
 // One stereo sample. A new rate or sample rate restarts both period counters;
 // a rate or sample rate that is not a number is ignored.
-[[nodiscard]] ResampledFrame resampleProcess (Resampler& resampler, float inLeft, float inRight, float fs, float rate) noexcept;
+[[nodiscard]] ResampledFrame resampleProcess (Resampler& resampler, float inLeft, float inRight, float fs,
+                                              float rate) noexcept;
 
 } // namespace gatevox

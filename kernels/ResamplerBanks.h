@@ -14,8 +14,8 @@ struct ResamplerBanks
 {
     static constexpr int objectsPerBank = 5;
 
-    std::array<Resampler, objectsPerBank> resamplers {};
-    std::array<SampleHoldEcho, objectsPerBank> echoes {};
+    std::array<Resampler, objectsPerBank> resamplers{};
+    std::array<SampleHoldEcho, objectsPerBank> echoes{};
 };
 
 } // namespace gatevox

@@ -26,7 +26,8 @@ void resamplerKernel (const KernelContext& c, StereoIn in, StereoOut out) noexce
 void sampleHoldKernel (const KernelContext& c, StereoIn in, StereoOut out) noexcept
 {
     auto& echo = c.banks.resamplers.echoes[objectOf (c.slot)];
-    const auto y = sampleHoldProcess (echo, in.left, in.right, c.eff (kernelParam::delay1), c.eff (kernelParam::amount), c.fs);
+    const auto y =
+        sampleHoldProcess (echo, in.left, in.right, c.eff (kernelParam::delay1), c.eff (kernelParam::amount), c.fs);
     const float m = c.eff (kernelParam::mix);
     out.left = blend (in.left, y.left, m);
     out.right = blend (in.right, y.right, m);
@@ -37,14 +38,14 @@ bool runResamplerKernel (const KernelContext& context, int kernelId, StereoIn in
 {
     switch (kernelId)
     {
-        case kernelId::resampler:
-            resamplerKernel (context, in, out);
-            return true;
-        case kernelId::sampleHold:
-            sampleHoldKernel (context, in, out);
-            return true;
-        default:
-            return false;
+    case kernelId::resampler:
+        resamplerKernel (context, in, out);
+        return true;
+    case kernelId::sampleHold:
+        sampleHoldKernel (context, in, out);
+        return true;
+    default:
+        return false;
     }
 }
 

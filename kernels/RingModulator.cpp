@@ -22,11 +22,11 @@ std::optional<ModulatorSample> ringProcess (ModulatorObject& m, double xL, doubl
         m.ringDouble = doubled < limit ? doubled : limit - (doubled - limit);
     }
 
-    const double r = 0.7071 * oscillatorStep (m.phase[0], f, fs, sine)
-                     + 0.5303 * oscillatorStep (m.phase[1], m.ringHalf, fs, sine)
-                     + 0.5303 * oscillatorStep (m.phase[2], m.ringDouble, fs, sine);
+    const double r = 0.7071 * oscillatorStep (m.phase[0], f, fs, sine) +
+                     0.5303 * oscillatorStep (m.phase[1], m.ringHalf, fs, sine) +
+                     0.5303 * oscillatorStep (m.phase[2], m.ringDouble, fs, sine);
 
-    return ModulatorSample { static_cast<float> (r * xL), static_cast<float> (r * xR) };
+    return ModulatorSample{static_cast<float> (r * xL), static_cast<float> (r * xR)};
 }
 
 } // namespace gatevox

@@ -24,7 +24,7 @@ void clearInUse (SampleHoldEcho& e) noexcept
 // what they can: the lengths then stay within 2 ... capacity.
 float boundedSamples (float t) noexcept
 {
-    if (! (t > 0.0f))
+    if (!(t > 0.0f))
         return 0.0f;
     return std::min (t, SampleHoldEcho::longestDelaySamples);
 }
@@ -57,7 +57,7 @@ EchoFrame sampleHoldProcess (SampleHoldEcho& e, float inLeft, float inRight, flo
 {
     // Far-off targets come in as the longest delay the buffers hold (negative
     // ones as none), so the smoothed delay always settles.
-    if (! std::isnan (delay))
+    if (!std::isnan (delay))
     {
         const float target = std::min (std::max (delay, 0.0f), SampleHoldEcho::longestDelaySamples / fs);
         if (std::abs (target - e.d) >= 0.0000001f)
@@ -80,8 +80,8 @@ EchoFrame sampleHoldProcess (SampleHoldEcho& e, float inLeft, float inRight, flo
         e.holdCounter = 0;
     }
 
-    const EchoFrame y { ((1.0f - a) * inLeft + a * e.heldLeft + e.echoB[w]) * 0.35355f,
-                        ((1.0f - a) * inRight + a * e.heldRight + e.echoA[w]) * 0.35355f };
+    const EchoFrame y{((1.0f - a) * inLeft + a * e.heldLeft + e.echoB[w]) * 0.35355f,
+                      ((1.0f - a) * inRight + a * e.heldRight + e.echoA[w]) * 0.35355f};
     e.lastLeft = y.left;
     e.lastRight = y.right;
     if (++e.w >= e.n)

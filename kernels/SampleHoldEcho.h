@@ -28,10 +28,10 @@ struct SampleHoldEcho
     float lastLeft = 0.0f;
     float lastRight = 0.0f;
 
-    std::array<float, capacity> historyLeft {};
-    std::array<float, capacity> historyRight {};
-    std::array<float, capacity> echoA {};
-    std::array<float, capacity> echoB {};
+    std::array<float, capacity> historyLeft{};
+    std::array<float, capacity> historyRight{};
+    std::array<float, capacity> echoA{};
+    std::array<float, capacity> echoB{};
 };
 
 struct EchoFrame
@@ -44,6 +44,7 @@ struct EchoFrame
 // While the smoothed delay glides toward a new target the buffers are
 // cleared on every sample. Delays beyond the buffers are held to them; a
 // target that is not a number is ignored.
-[[nodiscard]] EchoFrame sampleHoldProcess (SampleHoldEcho& echo, float inLeft, float inRight, float delay, float a, float fs) noexcept;
+[[nodiscard]] EchoFrame sampleHoldProcess (SampleHoldEcho& echo, float inLeft, float inRight, float delay, float a,
+                                           float fs) noexcept;
 
 } // namespace gatevox

@@ -26,7 +26,7 @@ constexpr float grungeLimit = 0.7f;
 // drive x shaped + (1 - drive) x plain, per channel.
 [[nodiscard]] StereoPair driven (StereoPair shaped, StereoPair plain, float drive) noexcept
 {
-    return { drive * shaped.left + (1.0f - drive) * plain.left, drive * shaped.right + (1.0f - drive) * plain.right };
+    return {drive * shaped.left + (1.0f - drive) * plain.left, drive * shaped.right + (1.0f - drive) * plain.right};
 }
 } // namespace
 
@@ -79,7 +79,8 @@ void bpfExcitedKernel (const KernelContext& c, StereoIn in, float lfo, StereoOut
     const auto v = svfPair (c, fc, svfMode::bandPass, c.eff (p::q), 0.0f, pairOf (in));
     const auto r = resonatorPair (c, 5800.0f * lfo + 2200.0f, 0.9f, pairOf (in));
     const auto g = grungeOf (c, pairOf (in), kernelId::bpfExcited);
-    const StereoPair wet { (v.left + r.left + g.left * 0.025119f) * 0.5f, (v.right + r.right + g.right * 0.025119f) * 0.5f };
+    const StereoPair wet{(v.left + r.left + g.left * 0.025119f) * 0.5f,
+                         (v.right + r.right + g.right * 0.025119f) * 0.5f};
     blendInto (out, in, wet, c.eff (p::mix));
 }
 
@@ -97,7 +98,7 @@ void distort2Kernel (const KernelContext& c, StereoIn in, StereoOut out) noexcep
 // them, and that is what gets blended.
 void distort3Kernel (const KernelContext& c, StereoIn in, StereoOut out) noexcept
 {
-    StereoPair wet { out.left, out.right };
+    StereoPair wet{out.left, out.right};
     rectifierFilter (shaperOf (c), in.left, in.right, wet.left, wet.right);
     blendInto (out, in, wet, c.eff (p::drive));
 }

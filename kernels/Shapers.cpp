@@ -10,7 +10,7 @@ namespace
 {
 // Boosts 0 Hz and half the sample rate and dips a quarter of it; a1 and b1
 // are zero in all but name.
-constexpr BiquadCoefficients fuzzPreFilter { 1.0f, -9.4981e-17f, -0.55116f, 1.2234f, -9.4981e-17f, 0.3278f };
+constexpr BiquadCoefficients fuzzPreFilter{1.0f, -9.4981e-17f, -0.55116f, 1.2234f, -9.4981e-17f, 0.3278f};
 
 float fuzzChannel (BiquadSection& section, float x, float d) noexcept
 {
@@ -43,7 +43,7 @@ float rectifierChannel (RectifierHistory& h, float x) noexcept
 
 StereoPair fuzzShape (ShaperObject& shaper, float xL, float xR, float d) noexcept
 {
-    return { fuzzChannel (shaper.fuzzLeft, xL, d), fuzzChannel (shaper.fuzzRight, xR, d) };
+    return {fuzzChannel (shaper.fuzzLeft, xL, d), fuzzChannel (shaper.fuzzRight, xR, d)};
 }
 
 StereoPair grungeShape (ShaperObject& shaper, float xL, float xR, float limit, int ownerKey) noexcept
@@ -68,7 +68,7 @@ StereoPair grungeShape (ShaperObject& shaper, float xL, float xR, float limit, i
         shaper.fadeLeft = shaper.fadeRight = 1.0f;
     }
 
-    return { yL * shaper.fadeLeft, yR * shaper.fadeRight };
+    return {yL * shaper.fadeLeft, yR * shaper.fadeRight};
 }
 
 void rectifierFilter (ShaperObject& shaper, float xL, float xR, float& yL, float& yR) noexcept

@@ -24,7 +24,7 @@ struct RectifierHistory
 // sample together.
 struct ShaperObject
 {
-    BiquadSection fuzzLeft;  // fixed resonant pre-filter of the fuzz shaper
+    BiquadSection fuzzLeft; // fixed resonant pre-filter of the fuzz shaper
     BiquadSection fuzzRight;
     int grungeOwnerKey = 0;
     float fadeLeft = 1.0f; // quiet-passage fade of the grunge shaper

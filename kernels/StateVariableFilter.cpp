@@ -28,12 +28,18 @@ float modeValue (int mode, float low, float high, float band, float notch, float
 {
     switch (mode)
     {
-        case svfMode::lowPass:  return low;
-        case svfMode::highPass: return high;
-        case svfMode::bandPass: return band;
-        case svfMode::notch:    return notch;
-        case svfMode::peak:     return peak;
-        default:                return 0.0f;
+    case svfMode::lowPass:
+        return low;
+    case svfMode::highPass:
+        return high;
+    case svfMode::bandPass:
+        return band;
+    case svfMode::notch:
+        return notch;
+    case svfMode::peak:
+        return peak;
+    default:
+        return 0.0f;
     }
 }
 } // namespace
@@ -72,7 +78,7 @@ float svfProcess (StateVariableFilter& filter, float x) noexcept
     filter.low = filter.low + filter.f * filter.band;
     const float high = x - filter.low - filter.q * filter.band;
     filter.band = filter.f * high + filter.band;
-    if (! std::isfinite (filter.low) || ! std::isfinite (filter.band))
+    if (!std::isfinite (filter.low) || !std::isfinite (filter.band))
         return restart (filter);
     return modeValue (filter.mode, filter.low, high, filter.band, filter.low + high, filter.low - high);
 }
@@ -97,7 +103,7 @@ float svfProcessShaped (StateVariableFilter& filter, float x) noexcept
         filter.band = filter.f * high + band - filter.k * (band * band * band);
         acc = (acc + modeValue (filter.mode, filter.low, high, filter.band, notch, filter.low - high)) * 0.5f;
     }
-    if (! std::isfinite (filter.low) || ! std::isfinite (filter.band))
+    if (!std::isfinite (filter.low) || !std::isfinite (filter.band))
         return restart (filter);
     return acc;
 }

@@ -29,18 +29,18 @@ ModulatorSample threeToneProcess (ModulatorObject& m, double xL, double xR, doub
 
     const double w = 1.0 / (2.0 * std::sqrt (2.0));
     const double wHalf = 1.0 / (2.0 * static_cast<double> (1.4142135f));
-    const double acc = w * oscillatorStep (m.phase[0], doubled, fs, sine)
-                       + w * oscillatorStep (m.phase[1], f, fs, sine)
-                       + wHalf * oscillatorStep (m.phase[2], halved, fs, sine);
+    const double acc = w * oscillatorStep (m.phase[0], doubled, fs, sine) +
+                       w * oscillatorStep (m.phase[1], f, fs, sine) +
+                       wHalf * oscillatorStep (m.phase[2], halved, fs, sine);
 
     m.envelope = 0.333 * m.envelope + 0.667 * acc * s;
     // An absurd depth would leave the envelope infinite for good; restart it.
-    if (! std::isfinite (m.envelope))
+    if (!std::isfinite (m.envelope))
         m.envelope = 0.0;
 
     const double e = m.envelope;
-    return { static_cast<float> (std::clamp (e * xL, -1.0, 1.0) + xL / a),
-             static_cast<float> (std::clamp (e * xR, -1.0, 1.0) + xR / a) };
+    return {static_cast<float> (std::clamp (e * xL, -1.0, 1.0) + xL / a),
+            static_cast<float> (std::clamp (e * xR, -1.0, 1.0) + xR / a)};
 }
 
 } // namespace gatevox

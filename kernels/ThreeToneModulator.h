@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ModulatorBanks.h"
 #include "../core/SineTable.h"
+#include "ModulatorBanks.h"
 
 namespace gatevox
 {
@@ -10,8 +10,7 @@ namespace gatevox
 // where F glides towards target, then adds the input attenuated by max (s, 1).
 // The product is limited to -1 ... 1 before the input is added. A change of
 // ownerKey restarts the phases and the envelope.
-[[nodiscard]] ModulatorSample threeToneProcess (ModulatorObject& object, double xL, double xR, double target,
-                                                double s, float fs, int ownerKey,
-                                                const SineTable& sine) noexcept;
+[[nodiscard]] ModulatorSample threeToneProcess (ModulatorObject& object, double xL, double xR, double target, double s,
+                                                float fs, int ownerKey, const SineTable& sine) noexcept;
 
 } // namespace gatevox

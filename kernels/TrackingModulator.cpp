@@ -35,7 +35,7 @@ ModulatorSample fmProcess (ModulatorObject& m, double xL, double xR, double fc, 
     float theta = carrier + static_cast<float> (xR) * (h - static_cast<float> (m.minimum)) / h;
     // A carrier phase beyond the float range (absurd frequencies or rates)
     // would turn every later sample into a non-number.
-    if (! std::isfinite (carrier))
+    if (!std::isfinite (carrier))
         theta = 0.0f;
 
     const double c = oscillatorStep (m.phase[0], fc, fs, sine);
@@ -45,7 +45,7 @@ ModulatorSample fmProcess (ModulatorObject& m, double xL, double xR, double fc, 
     if (++m.counter >= ModulatorObject::counterWrap)
         m.counter = 0;
 
-    return { static_cast<float> (jL * v), static_cast<float> (jR * v) };
+    return {static_cast<float> (jL * v), static_cast<float> (jR * v)};
 }
 
 } // namespace gatevox

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ModulatorBanks.h"
 #include "../core/SineTable.h"
+#include "ModulatorBanks.h"
 
 namespace gatevox
 {

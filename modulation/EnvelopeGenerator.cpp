@@ -21,8 +21,7 @@ constexpr float minimumPeriod = 1024.0f;
 }
 } // namespace
 
-EnvelopeGenerator::EnvelopeGenerator (std::int32_t points)
-    : pointCount (std::max (points, std::int32_t { 0 }))
+EnvelopeGenerator::EnvelopeGenerator (std::int32_t points) : pointCount (std::max (points, std::int32_t{0}))
 {
     for (auto& table : tables)
         table = Table (static_cast<std::size_t> (pointCount));
@@ -35,7 +34,7 @@ EnvelopeGenerator::EnvelopeGenerator (std::int32_t points)
 
 void EnvelopeGenerator::buildSegment (int g, float x, float y, float z) noexcept
 {
-    if (! isSegment (g) || ! isActive())
+    if (!isSegment (g) || !isActive())
         return;
 
     auto& table = tables[static_cast<std::size_t> (g)];
@@ -58,7 +57,7 @@ void EnvelopeGenerator::buildSegment (int g, float x, float y, float z) noexcept
 
 float EnvelopeGenerator::envelopeValue (int g, int clock, float period) noexcept
 {
-    if (! isSegment (g) || ! isActive())
+    if (!isSegment (g) || !isActive())
         return 0.0f;
 
     const auto n = static_cast<float> (pointCount);
@@ -77,7 +76,7 @@ float EnvelopeGenerator::envelopeValue (int g, int clock, float period) noexcept
 
 float EnvelopeGenerator::point (int g, int j) const noexcept
 {
-    if (! isActive())
+    if (!isActive())
         return 0.0f;
 
     const auto segment = static_cast<std::size_t> (std::clamp (g, 0, numEnvelopeSegments - 1));

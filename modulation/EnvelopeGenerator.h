@@ -45,10 +45,10 @@ private:
     std::array<Table, numEnvelopeSegments> tables;
 
     // The last point written by any build; the next build starts from it.
-    RelaxedAtomic<float> buildRegister { 0.0f };
+    RelaxedAtomic<float> buildRegister{0.0f};
 
-    std::array<float, numEnvelopeSegments> readRegisters {};
-    RelaxedAtomic<std::int32_t> lastIndex { 0 };
+    std::array<float, numEnvelopeSegments> readRegisters{};
+    RelaxedAtomic<std::int32_t> lastIndex{0};
 };
 
 } // namespace gatevox

@@ -162,14 +162,30 @@ void generateLfoBaseWave (LfoBaseWave& out, std::int32_t number, double duty, do
 
     switch (std::max (number, 0))
     {
-        case 0: sineWithDuty (out, d, smooth); break;
-        case 1: triangle (out, smooth); break;
-        case 2: ramp (out, true, d, fl, smooth); break;
-        case 3: ramp (out, false, d, fl, smooth); break;
-        case 4: square (out, d, fl, smooth); break;
-        case 5: bumpAndDip (out, d, smooth); break;
-        case 6: quarterRiseAndFall (out, d, smooth); break;
-        default: userWave (out, number, store, smooth); break;
+    case 0:
+        sineWithDuty (out, d, smooth);
+        break;
+    case 1:
+        triangle (out, smooth);
+        break;
+    case 2:
+        ramp (out, true, d, fl, smooth);
+        break;
+    case 3:
+        ramp (out, false, d, fl, smooth);
+        break;
+    case 4:
+        square (out, d, fl, smooth);
+        break;
+    case 5:
+        bumpAndDip (out, d, smooth);
+        break;
+    case 6:
+        quarterRiseAndFall (out, d, smooth);
+        break;
+    default:
+        userWave (out, number, store, smooth);
+        break;
     }
 }
 

@@ -19,7 +19,7 @@ std::int32_t wrapIntoTable (std::int64_t v) noexcept
 
 std::int32_t phaseOffset (float phase) noexcept
 {
-    if (! (phase == phase))
+    if (!(phase == phase))
         return 0;
     const float limited = std::clamp (phase, -phaseLimit, phaseLimit);
     return static_cast<std::int32_t> (limited * static_cast<float> (LfoWaveTable::tablePoints));
@@ -30,7 +30,7 @@ std::int32_t phaseOffset (float phase) noexcept
 std::int32_t positionStep (float frequency, float fs) noexcept
 {
     const double steps = static_cast<double> (frequency) * LfoWaveTable::tablePoints / static_cast<double> (fs);
-    if (! std::isfinite (steps))
+    if (!std::isfinite (steps))
         return 0;
     return static_cast<std::int32_t> (std::fmod (std::trunc (steps), static_cast<double> (tableSize)));
 }
@@ -52,7 +52,7 @@ void LfoWaveTable::generate (std::int32_t number, double dutyCycle, double floor
 void LfoWaveTable::beginBuild() noexcept
 {
     std::int32_t expected = 0;
-    while (! buildCounter.compare_exchange_weak (expected, 1, std::memory_order_acquire, std::memory_order_relaxed))
+    while (!buildCounter.compare_exchange_weak (expected, 1, std::memory_order_acquire, std::memory_order_relaxed))
         expected = 0;
 }
 
@@ -100,8 +100,9 @@ float LfoWaveTable::publishedEntry (std::int32_t index) const noexcept
     {
         const auto seen = generation.load (std::memory_order_acquire);
         const auto bank = static_cast<std::size_t> (seen & 1);
-        const float value = banks[bank * static_cast<std::size_t> (tablePoints) + static_cast<std::size_t> (index)]
-                                .load (std::memory_order_acquire);
+        const float value =
+            banks[bank * static_cast<std::size_t> (tablePoints) + static_cast<std::size_t> (index)].load (
+                std::memory_order_acquire);
         if (generation.load (std::memory_order_relaxed) == seen)
             return value;
     }
@@ -110,9 +111,9 @@ float LfoWaveTable::publishedEntry (std::int32_t index) const noexcept
 float LfoWaveTable::read (std::int32_t position, float phase, float frequency, float fs,
                           std::int32_t& nextPosition) const noexcept
 {
-    const std::int32_t index = wrapIntoTable (std::int64_t { position } + phaseOffset (phase));
+    const std::int32_t index = wrapIntoTable (std::int64_t{position} + phaseOffset (phase));
     const float value = publishedEntry (index);
-    nextPosition = wrapIntoTable (std::int64_t { position } + positionStep (frequency, fs));
+    nextPosition = wrapIntoTable (std::int64_t{position} + positionStep (frequency, fs));
     return value;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "LfoGenerators.h"
-#include "UserWaveStore.h"
 #include "../core/Guarded.h"
 #include "../core/RelaxedAtomic.h"
+#include "LfoGenerators.h"
+#include "UserWaveStore.h"
 
 #include <array>
 #include <atomic>
@@ -73,13 +73,13 @@ private:
     void beginBuild() noexcept;
 
     UserWaveStore& userWaves;
-    RelaxedAtomic<std::int32_t> currentWaveform { 0 };
+    RelaxedAtomic<std::int32_t> currentWaveform{0};
     GuardedBlock<double, 2> shape;
-    std::array<RelaxedAtomic<double>, basePoints> base {};
+    std::array<RelaxedAtomic<double>, basePoints> base{};
 
     std::unique_ptr<std::atomic<float>[]> banks;
-    std::atomic<std::uint32_t> generation { 0 };
-    std::atomic<std::int32_t> buildCounter { 0 };
+    std::atomic<std::uint32_t> generation{0};
+    std::atomic<std::int32_t> buildCounter{0};
 };
 
 } // namespace gatevox

@@ -40,7 +40,7 @@ public:
     [[nodiscard]] double state() const noexcept { return z.load (std::memory_order_relaxed); }
 
 private:
-    std::atomic<double> z { 0.0 };
+    std::atomic<double> z{0.0};
 };
 
 } // namespace gatevox

@@ -41,7 +41,7 @@ double leadingNumber (std::string_view line) noexcept
 
 UserWavePoints parseUserWave (std::string_view text) noexcept
 {
-    UserWavePoints points {};
+    UserWavePoints points{};
     std::size_t lineStart = 0;
 
     for (std::size_t n = 0; n < points.size() && lineStart < text.size(); ++n)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "../core/Guarded.h"
 #include "OnePole.h"
 #include "UserWaveFile.h"
-#include "../core/Guarded.h"
 
 #include <algorithm>
 #include <atomic>
@@ -31,8 +31,8 @@ public:
     [[nodiscard]] SharedOnePole& smoother() noexcept { return generatorSmoother; }
 
 private:
-    std::array<Wave, numUserWaves> waves {};
-    std::atomic<int> loaded { 0 };
+    std::array<Wave, numUserWaves> waves{};
+    std::atomic<int> loaded{0};
     SharedOnePole generatorSmoother;
 };
 

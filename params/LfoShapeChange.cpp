@@ -14,7 +14,10 @@ void rebuild (LfoWaveTable& table, std::int32_t number, double duty, double floo
     table.expand();
 }
 
-[[nodiscard]] bool takesFloor (std::int32_t number) noexcept { return number >= 2 && number <= 4; }
+[[nodiscard]] bool takesFloor (std::int32_t number) noexcept
+{
+    return number >= 2 && number <= 4;
+}
 } // namespace
 
 void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v) noexcept
@@ -29,39 +32,39 @@ void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v) noexcept
     table.setWaveformNumber (w);
     switch (w)
     {
-        case 0: // sine
-        case 5:
-        case 6:
-            table.setDuty (hostWaveDuty);
-            rebuild (table, w, hostWaveDuty, hostWaveFloor);
-            slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
-            return;
+    case 0: // sine
+    case 5:
+    case 6:
+        table.setDuty (hostWaveDuty);
+        rebuild (table, w, hostWaveDuty, hostWaveFloor);
+        slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
+        return;
 
-        case 1: // triangle: no duty
-            rebuild (table, w, hostWaveDuty, hostWaveFloor);
-            slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
-            return;
+    case 1: // triangle: no duty
+        rebuild (table, w, hostWaveDuty, hostWaveFloor);
+        slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
+        return;
 
-        case 2: // ramps: a full-length ramp above the floor
-        case 3:
-            table.setDuty (1.0);
-            table.setFloor (hostWaveFloor);
-            rebuild (table, w, 1.0, hostWaveFloor);
-            slot.floats.waitingWrite (SlotSettings::dutyCycle, 1.0f);
-            slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
-            return;
+    case 2: // ramps: a full-length ramp above the floor
+    case 3:
+        table.setDuty (1.0);
+        table.setFloor (hostWaveFloor);
+        rebuild (table, w, 1.0, hostWaveFloor);
+        slot.floats.waitingWrite (SlotSettings::dutyCycle, 1.0f);
+        slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
+        return;
 
-        case 4: // square
-            table.setDuty (hostWaveDuty);
-            table.setFloor (hostWaveFloor);
-            rebuild (table, w, hostWaveDuty, hostWaveFloor);
-            slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
-            slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
-            return;
+    case 4: // square
+        table.setDuty (hostWaveDuty);
+        table.setFloor (hostWaveFloor);
+        rebuild (table, w, hostWaveDuty, hostWaveFloor);
+        slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
+        slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
+        return;
 
-        default: // user waves keep the slot's duty and floor controls
-            rebuild (table, w, hostWaveDuty, hostWaveFloor);
-            return;
+    default: // user waves keep the slot's duty and floor controls
+        rebuild (table, w, hostWaveDuty, hostWaveFloor);
+        return;
     }
 }
 

@@ -58,8 +58,7 @@ void writeEnvelopeKnob (ProcessorModel& model, int s, int segment, int knob, flo
 {
     auto& knobs = model.envelope (s).knobs;
     knobs.drainingRelease (EnvelopeSettings::knobIndex (segment, knob), v);
-    model.envelopeGenerator (s).buildSegment (segment,
-                                              knobs.read (EnvelopeSettings::knobIndex (segment, 0)),
+    model.envelopeGenerator (s).buildSegment (segment, knobs.read (EnvelopeSettings::knobIndex (segment, 0)),
                                               knobs.read (EnvelopeSettings::knobIndex (segment, 1)),
                                               knobs.read (EnvelopeSettings::knobIndex (segment, 2)));
 }
@@ -73,91 +72,91 @@ void apply (ProcessorModel& model, const ParameterAddress& a, float v) noexcept
 
     switch (a.family)
     {
-        case F::lfoFrequency:
-            floats.waitingWrite (SlotSettings::lfoRate, v);
-            floats.waitingWrite (SlotSettings::lfoFrequency, 20.0f * v);
-            return;
-        case F::lfoDuty:
-            floats.waitingWrite (SlotSettings::dutyCycle, v);
-            changeDuty (model.lfo (s), static_cast<double> (v));
-            return;
-        case F::kernel:
-            // The kernel's parameter values and ranges stay as they are.
-            floats.waitingWrite (SlotSettings::kernelNormalised, v);
-            ints.waitingWrite (SlotSettings::kernelId, kernelIdOf (v));
-            return;
-        case F::lfoWave:
-            changeWaveform (model.slot (s), model.lfo (s), v);
-            return;
-        case F::freqSnap:
-            ints.waitingWrite (SlotSettings::freqSnap, truncToInt (v));
-            floats.waitingWrite (SlotSettings::freqSnapNormalised, v);
-            return;
-        case F::snapInterval:
-            ints.waitingWrite (SlotSettings::snapInterval, snapIntervalOf (v));
-            floats.waitingWrite (SlotSettings::snapIntervalNormalised, v);
-            return;
-        case F::lfoPhase:
-            floats.waitingWrite (SlotSettings::phase, 2.0f * v - 1.0f);
-            return;
-        case F::lfoContinuous:
-            ints.waitingWrite (SlotSettings::retrigger, v <= 0.0f ? 1 : 0);
-            return;
-        case F::effectGain:
-            sequencer.floats.skippingWrite (SequencerState::effectGain, v);
-            sequencer.floats.skippingWrite (SequencerState::effectGainActual, masterGainOf (v));
-            return;
-        case F::effectMix:
-            sequencer.floats.skippingWrite (SequencerState::effectMix, v);
-            return;
-        case F::step:
-            writeStep (model, a.step, v);
-            return;
-        case F::slotGain:
-            floats.waitingWrite (SlotSettings::gain, v);
-            return;
-        case F::slotPan:
-            floats.waitingWrite (SlotSettings::pan, v);
-            return;
-        case F::routeType:
-            model.setRouteType (s, routeTypeOf (v));
-            return;
-        case F::layer:
-            sequencer.ints.skippingWrite (SequencerState::layer, layerOf (v));
-            return;
-        case F::selectedPattern:
-            sequencer.ints.skippingWrite (SequencerState::pattern, patternOf (v));
-            return;
-        case F::patternCount:
-            sequencer.ints.skippingWrite (SequencerState::patternCount, patternOf (v));
-            return;
-        case F::patternSpeed:
-            writePatternSpeed (model, v);
-            return;
-        case F::envelopeOn:
-            model.envelope (s).switches.waitingWrite (EnvelopeSettings::envelopeOn, v);
-            return;
-        case F::snapOn:
-            floats.waitingWrite (SlotSettings::snapOnNormalised, v > 0.0f ? 1.0f : 0.0f);
-            ints.waitingWrite (SlotSettings::snapOn, v > 0.0f ? 1 : 0);
-            return;
-        case F::kernelValue:
-            writeKernelValue (model, s, a.selector, v);
-            return;
-        case F::kernelSelect:
-            floats.waitingWrite (at (SlotSettings::paramSelectNormalised1, a.selector), v);
-            ints.waitingWrite (at (SlotSettings::paramSelect1, a.selector), selectorOf (v));
-            return;
-        case F::envelopeDestination:
-            model.envelope (s).destination.waitingWrite (0, envelopeDestinationOf (v));
-            return;
-        case F::envelopeKnob:
-            writeEnvelopeKnob (model, s, a.segment, a.knob, v);
-            return;
-        case F::lfoFloor:
-            floats.waitingWrite (SlotSettings::floor, v);
-            changeFloor (model.lfo (s), static_cast<double> (v));
-            return;
+    case F::lfoFrequency:
+        floats.waitingWrite (SlotSettings::lfoRate, v);
+        floats.waitingWrite (SlotSettings::lfoFrequency, 20.0f * v);
+        return;
+    case F::lfoDuty:
+        floats.waitingWrite (SlotSettings::dutyCycle, v);
+        changeDuty (model.lfo (s), static_cast<double> (v));
+        return;
+    case F::kernel:
+        // The kernel's parameter values and ranges stay as they are.
+        floats.waitingWrite (SlotSettings::kernelNormalised, v);
+        ints.waitingWrite (SlotSettings::kernelId, kernelIdOf (v));
+        return;
+    case F::lfoWave:
+        changeWaveform (model.slot (s), model.lfo (s), v);
+        return;
+    case F::freqSnap:
+        ints.waitingWrite (SlotSettings::freqSnap, truncToInt (v));
+        floats.waitingWrite (SlotSettings::freqSnapNormalised, v);
+        return;
+    case F::snapInterval:
+        ints.waitingWrite (SlotSettings::snapInterval, snapIntervalOf (v));
+        floats.waitingWrite (SlotSettings::snapIntervalNormalised, v);
+        return;
+    case F::lfoPhase:
+        floats.waitingWrite (SlotSettings::phase, 2.0f * v - 1.0f);
+        return;
+    case F::lfoContinuous:
+        ints.waitingWrite (SlotSettings::retrigger, v <= 0.0f ? 1 : 0);
+        return;
+    case F::effectGain:
+        sequencer.floats.skippingWrite (SequencerState::effectGain, v);
+        sequencer.floats.skippingWrite (SequencerState::effectGainActual, masterGainOf (v));
+        return;
+    case F::effectMix:
+        sequencer.floats.skippingWrite (SequencerState::effectMix, v);
+        return;
+    case F::step:
+        writeStep (model, a.step, v);
+        return;
+    case F::slotGain:
+        floats.waitingWrite (SlotSettings::gain, v);
+        return;
+    case F::slotPan:
+        floats.waitingWrite (SlotSettings::pan, v);
+        return;
+    case F::routeType:
+        model.setRouteType (s, routeTypeOf (v));
+        return;
+    case F::layer:
+        sequencer.ints.skippingWrite (SequencerState::layer, layerOf (v));
+        return;
+    case F::selectedPattern:
+        sequencer.ints.skippingWrite (SequencerState::pattern, patternOf (v));
+        return;
+    case F::patternCount:
+        sequencer.ints.skippingWrite (SequencerState::patternCount, patternOf (v));
+        return;
+    case F::patternSpeed:
+        writePatternSpeed (model, v);
+        return;
+    case F::envelopeOn:
+        model.envelope (s).switches.waitingWrite (EnvelopeSettings::envelopeOn, v);
+        return;
+    case F::snapOn:
+        floats.waitingWrite (SlotSettings::snapOnNormalised, v > 0.0f ? 1.0f : 0.0f);
+        ints.waitingWrite (SlotSettings::snapOn, v > 0.0f ? 1 : 0);
+        return;
+    case F::kernelValue:
+        writeKernelValue (model, s, a.selector, v);
+        return;
+    case F::kernelSelect:
+        floats.waitingWrite (at (SlotSettings::paramSelectNormalised1, a.selector), v);
+        ints.waitingWrite (at (SlotSettings::paramSelect1, a.selector), selectorOf (v));
+        return;
+    case F::envelopeDestination:
+        model.envelope (s).destination.waitingWrite (0, envelopeDestinationOf (v));
+        return;
+    case F::envelopeKnob:
+        writeEnvelopeKnob (model, s, a.segment, a.knob, v);
+        return;
+    case F::lfoFloor:
+        floats.waitingWrite (SlotSettings::floor, v);
+        changeFloor (model.lfo (s), static_cast<double> (v));
+        return;
     }
 }
 } // namespace
@@ -165,7 +164,7 @@ void apply (ProcessorModel& model, const ParameterAddress& a, float v) noexcept
 void setParameter (ProcessorModel& model, int index, float value) noexcept
 {
     const auto address = decodeParameter (index);
-    if (! address)
+    if (!address)
         return;
 
     const float stored = clampNormalised (value);

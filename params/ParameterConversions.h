@@ -40,14 +40,26 @@ namespace gatevox
     return truncToInt (x - below >= 0.5f ? std::ceil (x) : below);
 }
 
-[[nodiscard]] inline std::int32_t waveformOf (float v) noexcept { return truncToInt (14.0f * v); }
-[[nodiscard]] inline std::int32_t snapIntervalOf (float v) noexcept { return truncToInt (6.0f * v); }
+[[nodiscard]] inline std::int32_t waveformOf (float v) noexcept
+{
+    return truncToInt (14.0f * v);
+}
+[[nodiscard]] inline std::int32_t snapIntervalOf (float v) noexcept
+{
+    return truncToInt (6.0f * v);
+}
 [[nodiscard]] inline std::int32_t selectorOf (float v) noexcept
 {
     return truncToInt (static_cast<float> (numKernelParameters) * v);
 }
-[[nodiscard]] inline std::int32_t envelopeDestinationOf (float v) noexcept { return truncToInt (7.0f * v); }
-[[nodiscard]] inline std::int32_t patternSpeedOf (float v) noexcept { return truncToInt (3.0f * v); }
+[[nodiscard]] inline std::int32_t envelopeDestinationOf (float v) noexcept
+{
+    return truncToInt (7.0f * v);
+}
+[[nodiscard]] inline std::int32_t patternSpeedOf (float v) noexcept
+{
+    return truncToInt (3.0f * v);
+}
 
 // 0-4 a slot, 5 empty; the 6 of v = 1 reads as empty too.
 [[nodiscard]] inline std::int32_t stepValueOf (float v) noexcept
@@ -63,14 +75,20 @@ namespace gatevox
 
 // The edited layer, edited pattern and pattern count minus one; v = 1 gives
 // the last one rather than one past it.
-[[nodiscard]] inline std::int32_t layerOf (float v) noexcept { return std::min (truncToInt (4.0f * v), numLayers - 1); }
+[[nodiscard]] inline std::int32_t layerOf (float v) noexcept
+{
+    return std::min (truncToInt (4.0f * v), numLayers - 1);
+}
 [[nodiscard]] inline std::int32_t patternOf (float v) noexcept
 {
     return std::min (truncToInt (16.0f * v), numPatterns - 1);
 }
 
 // -24 dB at 0, 0 dB at 0.5, +24 dB at 1.
-[[nodiscard]] inline float masterGainOf (float v) noexcept { return std::pow (10.0f, (48.0f * v - 24.0f) / 20.0f); }
+[[nodiscard]] inline float masterGainOf (float v) noexcept
+{
+    return std::pow (10.0f, (48.0f * v - 24.0f) / 20.0f);
+}
 
 struct StepTiming
 {
@@ -82,10 +100,10 @@ struct StepTiming
 [[nodiscard]] constexpr StepTiming stepTimingOf (std::int32_t speed) noexcept
 {
     if (speed == 0)
-        return { 0.5, 2.0f };
+        return {0.5, 2.0f};
     if (speed == 2)
-        return { 2.0, 0.5f };
-    return { 1.0, 1.0f };
+        return {2.0, 0.5f};
+    return {1.0, 1.0f};
 }
 
 } // namespace gatevox

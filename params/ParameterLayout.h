@@ -45,10 +45,10 @@ enum class ParameterFamily
 namespace parameterIndex
 {
 inline constexpr int lfoFrequency = 0, lfoDuty = 5, kernel = 10, lfoWave = 15, freqSnap = 20, snapInterval = 25,
-                     lfoPhase = 30, lfoContinuous = 35, effectGain = 40, effectMix = 41, step = 42,
-                     slotGainPan = 58, routeType = 68, layer = 73, selectedPattern = 74, patternCount = 75,
-                     patternSpeed = 76, envelopeOn = 77, snapOn = 82, kernelValue = 87, kernelSelect = 107,
-                     envelopeDestination = 127, envelopeKnob = 132, lfoFloor = 192, count = 197;
+                     lfoPhase = 30, lfoContinuous = 35, effectGain = 40, effectMix = 41, step = 42, slotGainPan = 58,
+                     routeType = 68, layer = 73, selectedPattern = 74, patternCount = 75, patternSpeed = 76,
+                     envelopeOn = 77, snapOn = 82, kernelValue = 87, kernelSelect = 107, envelopeDestination = 127,
+                     envelopeKnob = 132, lfoFloor = 192, count = 197;
 } // namespace parameterIndex
 
 static_assert (parameterIndex::count == numAutomationParameters);

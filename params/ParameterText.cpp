@@ -20,7 +20,7 @@ std::string formatParameterValue (float value)
 {
     // The general format with a precision is defined as printf's "%.*g" in
     // the C locale, and never consults the global locale.
-    std::array<char, 32> text {};
+    std::array<char, 32> text{};
     const auto result = std::to_chars (text.data(), text.data() + text.size(), static_cast<double> (value),
                                        std::chars_format::general, 9);
     return std::string (text.data(), result.ptr);

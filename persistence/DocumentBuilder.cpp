@@ -1,8 +1,8 @@
 #include "DocumentBuilder.h"
 
+#include "../kernels/KernelCatalogue.h"
 #include "DocumentNumbers.h"
 #include "DocumentVocabulary.h"
-#include "../kernels/KernelCatalogue.h"
 
 namespace gatevox
 {

@@ -27,7 +27,7 @@ namespace
 // between zero and infinity from the sign of the exponent it parsed.
 [[nodiscard]] double outOfRangeValue (std::string_view parsed) noexcept
 {
-    const bool negative = ! parsed.empty() && parsed.front() == '-';
+    const bool negative = !parsed.empty() && parsed.front() == '-';
     const auto e = parsed.find_first_of ("eE");
     const bool tiny = e != std::string_view::npos && e + 1 < parsed.size() && parsed[e + 1] == '-';
     const double magnitude = tiny ? 0.0 : std::numeric_limits<double>::infinity();
@@ -39,7 +39,7 @@ std::string formatDocumentNumber (double value)
 {
     // The general format with a precision is printf's "%.*g" in the C locale
     // and never consults the global locale.
-    std::array<char, 40> text {};
+    std::array<char, 40> text{};
     const auto result = std::to_chars (text.data(), text.data() + text.size(), value, std::chars_format::general, 9);
     return std::string (text.data(), result.ptr);
 }
@@ -51,7 +51,7 @@ std::string formatDocumentNumber (float value)
 
 std::string formatDocumentInteger (std::int64_t value)
 {
-    std::array<char, 24> text {};
+    std::array<char, 24> text{};
     const auto result = std::to_chars (text.data(), text.data() + text.size(), value);
     return std::string (text.data(), result.ptr);
 }
@@ -61,7 +61,7 @@ double readLeadingNumber (std::string_view text) noexcept
     text = withoutLeadingBlanks (text);
 
     // from_chars takes a minus sign but no plus sign.
-    if (! text.empty() && text.front() == '+' && (text.size() < 2 || text[1] != '-'))
+    if (!text.empty() && text.front() == '+' && (text.size() < 2 || text[1] != '-'))
         text.remove_prefix (1);
 
     double value = 0.0;
@@ -82,7 +82,7 @@ std::int32_t readLeadingInteger (std::string_view text) noexcept
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))
         negative = text[i++] == '-';
 
-    constexpr std::int64_t limit = std::int64_t { std::numeric_limits<std::int32_t>::max() } + 1;
+    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         magnitude = std::min (limit, magnitude * 10 + (text[i] - '0'));

@@ -79,8 +79,8 @@ std::unique_ptr<juce::XmlElement> parseDocumentText (std::string_view utf8)
     if (utf8.starts_with ("\xef\xbb\xbf"))
         utf8.remove_prefix (3);
 
-    if (utf8.empty() || utf8.size() > maxDocumentBytes || ! isValidUtf8 (utf8)
-        || containsIgnoringCase (utf8, "<!DOCTYPE") || std::count (utf8.begin(), utf8.end(), '=') > maxAttributeMarks)
+    if (utf8.empty() || utf8.size() > maxDocumentBytes || !isValidUtf8 (utf8) ||
+        containsIgnoringCase (utf8, "<!DOCTYPE") || std::count (utf8.begin(), utf8.end(), '=') > maxAttributeMarks)
         return nullptr;
 
     juce::XmlDocument document (juce::String::fromUTF8 (utf8.data(), static_cast<int> (utf8.size())));
@@ -89,22 +89,22 @@ std::unique_ptr<juce::XmlElement> parseDocumentText (std::string_view utf8)
 
 std::unique_ptr<juce::XmlElement> parseDocumentFile (const juce::File& file)
 {
-    if (! file.existsAsFile())
+    if (!file.existsAsFile())
         return nullptr;
 
     juce::FileInputStream in (file);
-    if (! in.openedOk())
+    if (!in.openedOk())
         return nullptr;
 
     // One byte more than a document may hold tells a file that is too long.
     juce::MemoryBlock bytes;
     in.readIntoMemoryBlock (bytes, static_cast<ssize_t> (maxDocumentBytes) + 1);
-    return parseDocumentText ({ static_cast<const char*> (bytes.getData()), bytes.getSize() });
+    return parseDocumentText ({static_cast<const char*> (bytes.getData()), bytes.getSize()});
 }
 
 bool writeDocumentFile (const juce::XmlElement& element, const juce::File& file)
 {
-    if (! file.getParentDirectory().isDirectory() || file.isDirectory())
+    if (!file.getParentDirectory().isDirectory() || file.isDirectory())
         return false;
 
     // A short hidden name that no listing of ".xml" files picks up, whatever
@@ -112,10 +112,11 @@ bool writeDocumentFile (const juce::XmlElement& element, const juce::File& file)
     // way out; after the move there is nothing left to delete.
     const auto folder = file.getParentDirectory();
     juce::TemporaryFile temporary (
-        file, folder.getNonexistentChildFile (".saving-" + juce::String::toHexString (juce::Random().nextInt()), ".tmp", false));
+        file, folder.getNonexistentChildFile (".saving-" + juce::String::toHexString (juce::Random().nextInt()), ".tmp",
+                                              false));
     {
         juce::FileOutputStream out (temporary.getFile());
-        if (! out.openedOk())
+        if (!out.openedOk())
             return false;
 
         element.writeTo (out, juce::XmlElement::TextFormat());
@@ -126,9 +127,9 @@ bool writeDocumentFile (const juce::XmlElement& element, const juce::File& file)
 
     // One rename replaces the target whole, or leaves it as it was.
     std::error_code error;
-    std::filesystem::rename (temporary.getFile().getFullPathName().toStdString(),
-                             file.getFullPathName().toStdString(), error);
-    return ! error;
+    std::filesystem::rename (temporary.getFile().getFullPathName().toStdString(), file.getFullPathName().toStdString(),
+                             error);
+    return !error;
 }
 
 } // namespace gatevox

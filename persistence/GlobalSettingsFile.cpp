@@ -33,13 +33,17 @@ float GlobalSettingsFile::highestValue (Option option) noexcept
 {
     switch (option)
     {
-        case GlobalOptions::frequencyEstimation: return 3.0f;
-        case GlobalOptions::additionalSmoothing: return 5.0f;
-        case GlobalOptions::emptySequenceDefault:
-        case GlobalOptions::defaultRoutingPath: return 2.0f;
-        case GlobalOptions::effectAutoSelect:
-        case GlobalOptions::patternFollowsSongPosition:
-        case GlobalOptions::optionCount: break;
+    case GlobalOptions::frequencyEstimation:
+        return 3.0f;
+    case GlobalOptions::additionalSmoothing:
+        return 5.0f;
+    case GlobalOptions::emptySequenceDefault:
+    case GlobalOptions::defaultRoutingPath:
+        return 2.0f;
+    case GlobalOptions::effectAutoSelect:
+    case GlobalOptions::patternFollowsSongPosition:
+    case GlobalOptions::optionCount:
+        break;
     }
     return 1.0f;
 }
@@ -54,13 +58,13 @@ void GlobalSettingsFile::applyFileDefaults()
 void GlobalSettingsFile::load()
 {
     const auto settings = file();
-    if (! settings.existsAsFile())
+    if (!settings.existsAsFile())
         return;
 
     const auto document = parseDocumentFile (settings);
     applyFileDefaults();
 
-    if (document == nullptr || ! document->getTagName().equalsIgnoreCase (tag))
+    if (document == nullptr || !document->getTagName().equalsIgnoreCase (tag))
     {
         save();
         return;
@@ -97,7 +101,7 @@ bool GlobalSettingsFile::save()
 
 bool GlobalSettingsFile::change (Option option, float value)
 {
-    if (! options.change (option, value))
+    if (!options.change (option, value))
         return false;
 
     save();

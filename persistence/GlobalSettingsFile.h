@@ -47,7 +47,7 @@ private:
 
     GlobalOptions& options;
     const juce::File folder;
-    std::atomic<int> savesRunning { 0 };
+    std::atomic<int> savesRunning{0};
 };
 
 } // namespace gatevox

@@ -1,11 +1,11 @@
 #include "HostStateDocument.h"
 
+#include "../params/ParameterText.h"
 #include "AttributeReader.h"
 #include "DocumentBuilder.h"
 #include "DocumentVocabulary.h"
 #include "ModelRestore.h"
 #include "StateBlock.h"
-#include "../params/ParameterText.h"
 
 namespace gatevox
 {
@@ -105,7 +105,7 @@ std::unique_ptr<juce::XmlElement> writeHostState (ProcessorModel& model, double 
 void restoreHostState (ProcessorModel& model, const juce::XmlElement& document)
 {
     auto& tempo = model.transport.tempo;
-    if (! (tempo.get() >= 0.0f))
+    if (!(tempo.get() >= 0.0f))
         tempo = 120.0f;
 
     {

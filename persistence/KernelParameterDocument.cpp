@@ -302,7 +302,9 @@ constexpr char32_t documentText[] = UR"json({
         "Mix": { "Units": "%", "Value": 1, "Max": 1, "Min": 0.001 }
     },
     "CHORUS": {
-        "Delay1": { "Units": "s", "Value": 0.012, "Max": 0.03, "Min": 0.005)json" U"\t" UR"json(},
+        "Delay1": { "Units": "s", "Value": 0.012, "Max": 0.03, "Min": 0.005)json"
+                                    U"\t"
+                                    UR"json(},
         "Depth": { "Units": "%", "Value": 0.5, "Max": 1, "Min": 0.01 },
         "Feedback": { "Units": "%", "Value": 0.2, "Max": 0.9, "Min": 0 },
         "Mix": { "Units": "%", "Value": 0.5, "Max": 1, "Min": 0.1 }

@@ -1,10 +1,10 @@
 #include "ModelRestore.h"
 
-#include "DocumentNumbers.h"
-#include "DocumentVocabulary.h"
 #include "../core/SafeMath.h"
 #include "../kernels/KernelCatalogue.h"
 #include "../params/ParameterConversions.h"
+#include "DocumentNumbers.h"
+#include "DocumentVocabulary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -156,13 +156,19 @@ std::int32_t slotIntInRange (std::size_t m, std::int32_t v) noexcept
     using S = SlotSettings;
     switch (m)
     {
-        case S::routeType: return std::clamp (v, 0, 3);
-        case S::waveform: return std::clamp (v, 0, highestWaveform);
-        case S::freqSnap:
-        case S::snapOn: return std::clamp (v, 0, 1);
-        case S::snapInterval: return std::clamp (v, 0, highestSnapInterval);
-        case S::kernelId: return v >= numKernels ? kernelId::bypass : std::max (v, -1);
-        default: break;
+    case S::routeType:
+        return std::clamp (v, 0, 3);
+    case S::waveform:
+        return std::clamp (v, 0, highestWaveform);
+    case S::freqSnap:
+    case S::snapOn:
+        return std::clamp (v, 0, 1);
+    case S::snapInterval:
+        return std::clamp (v, 0, highestSnapInterval);
+    case S::kernelId:
+        return v >= numKernels ? kernelId::bypass : std::max (v, -1);
+    default:
+        break;
     }
 
     if (m >= S::paramSelect1 && m < S::paramSelect1 + S::numKnobs)
@@ -193,7 +199,8 @@ void restoreKernelByName (ProcessorModel& model, int s, std::string_view name, L
 
     auto& slot = model.slot (s);
     slot.ints.waitingWrite (SlotSettings::kernelId, id);
-    slot.floats.waitingWrite (SlotSettings::kernelNormalised, static_cast<float> (id + 1) / static_cast<float> (numKernels));
+    slot.floats.waitingWrite (SlotSettings::kernelNormalised,
+                              static_cast<float> (id + 1) / static_cast<float> (numKernels));
 }
 
 void applyRestoredRoute (ProcessorModel& model, int s) noexcept

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AttributeReader.h"
 #include "../core/ProcessorModel.h"
+#include "AttributeReader.h"
 
 #include <array>
 #include <cstdint>
@@ -27,7 +27,11 @@ void restoreStepRows (ProcessorModel& model, const AttributeReader& in);
 
 // Maximum, minimum and value of every kernel parameter, draining release. An
 // absent attribute keeps the field's current value, or gives 0.
-enum class AbsentKernelParameter { keepsCurrent, readsZero };
+enum class AbsentKernelParameter
+{
+    keepsCurrent,
+    readsZero
+};
 void restoreKernelParameters (ProcessorModel& model, const AttributeReader& in, AbsentKernelParameter absent);
 
 // A document is current when its version, as a float, is at least 1.05 or
@@ -76,7 +80,11 @@ void restoreSlotControls (ProcessorModel& model, int s, const AttributeReader& i
 // normalised choice (i + 1) / 51. A name the catalogue lacks, or an empty
 // one, leaves the id alone. Legacy names "DOUBLER", "FLANGER" and "ECHO" are
 // read as "DELAY MOD" when asked.
-enum class LegacyKernelNames { translate, keep };
+enum class LegacyKernelNames
+{
+    translate,
+    keep
+};
 void restoreKernelByName (ProcessorModel& model, int s, std::string_view name, LegacyKernelNames legacy) noexcept;
 
 // Both route mixers from the slot's route type.

@@ -50,12 +50,12 @@ void addSlot (DocumentBuilder& out, ProcessorModel& model, int s)
 // turn a rate into NaN or infinity.
 void rescaleToTempo (SlotSettings& slot, float processorTempo, float presetTempo) noexcept
 {
-    const bool usable = std::isfinite (processorTempo) && processorTempo > 0.0f && std::isfinite (presetTempo)
-                        && presetTempo > 0.0f;
-    if (! usable || processorTempo == presetTempo)
+    const bool usable =
+        std::isfinite (processorTempo) && processorTempo > 0.0f && std::isfinite (presetTempo) && presetTempo > 0.0f;
+    if (!usable || processorTempo == presetTempo)
         return;
 
-    for (const auto field : { SlotSettings::lfoRate, SlotSettings::lfoFrequency })
+    for (const auto field : {SlotSettings::lfoRate, SlotSettings::lfoFrequency})
     {
         const float scaled = slot.floats.read (field) * processorTempo / presetTempo;
         if (std::isfinite (scaled))

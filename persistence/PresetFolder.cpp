@@ -23,14 +23,22 @@ juce::String describePresetResult (PresetResult result)
 {
     switch (result)
     {
-        case PresetResult::done: return "Done.";
-        case PresetResult::emptyName: return "Please enter a name for the preset.";
-        case PresetResult::nameIsPath: return "A preset name cannot contain '/' or '\\', nor be \".\" or \"..\".";
-        case PresetResult::nameHasControlCharacter: return "A preset name cannot contain control characters.";
-        case PresetResult::nameTooLong: return "The preset name is too long.";
-        case PresetResult::missingFile: return "The preset could not be found.";
-        case PresetResult::notAPreset: return "The file is not a Gatevox preset.";
-        case PresetResult::writeFailed: return "The preset could not be written to the preset folder.";
+    case PresetResult::done:
+        return "Done.";
+    case PresetResult::emptyName:
+        return "Please enter a name for the preset.";
+    case PresetResult::nameIsPath:
+        return "A preset name cannot contain '/' or '\\', nor be \".\" or \"..\".";
+    case PresetResult::nameHasControlCharacter:
+        return "A preset name cannot contain control characters.";
+    case PresetResult::nameTooLong:
+        return "The preset name is too long.";
+    case PresetResult::missingFile:
+        return "The preset could not be found.";
+    case PresetResult::notAPreset:
+        return "The file is not a Gatevox preset.";
+    case PresetResult::writeFailed:
+        return "The preset could not be written to the preset folder.";
     }
     return {};
 }
@@ -42,7 +50,7 @@ PresetResult checkPresetName (const juce::String& name)
     if (name.containsAnyOf ("/\\") || name == "." || name == "..")
         return PresetResult::nameIsPath;
 
-    for (auto p = name.getCharPointer(); ! p.isEmpty(); ++p)
+    for (auto p = name.getCharPointer(); !p.isEmpty(); ++p)
         if (isControlCharacter (*p))
             return PresetResult::nameHasControlCharacter;
 
@@ -75,7 +83,7 @@ PresetResult savePreset (ProcessorModel& model, const juce::File& folder, const 
         return problem;
 
     const auto file = presetFile (folder, name);
-    if (! file || ! writeDocumentFile (*writePresetDocument (model, name, hostSampleRate), *file))
+    if (!file || !writeDocumentFile (*writePresetDocument (model, name, hostSampleRate), *file))
         return PresetResult::writeFailed;
     return PresetResult::done;
 }
@@ -112,7 +120,7 @@ PresetResult loadPresetFile (ProcessorModel& model, const juce::File& file, cons
     model.reloadInProgress.fetch_add (1);
     const juce::ScopedLock lock (editorLock);
 
-    if (! file.existsAsFile() || file.getSize() == 0)
+    if (!file.existsAsFile() || file.getSize() == 0)
     {
         model.reloadInProgress.fetch_sub (1);
         return PresetResult::missingFile;

@@ -16,13 +16,13 @@ namespace gatevox
 enum class PresetResult
 {
     done,
-    emptyName,       // nothing typed
-    nameIsPath,      // holds "/" or "\", or is "." or ".."
+    emptyName,  // nothing typed
+    nameIsPath, // holds "/" or "\", or is "." or ".."
     nameHasControlCharacter,
-    nameTooLong,     // "<name>.xml" longer than a file name may be
-    missingFile,     // no such preset (or an empty file): nothing changed
-    notAPreset,      // not XML, or another root element: nothing changed
-    writeFailed      // missing folder, disk full or read-only: the old file, if any, is as it was
+    nameTooLong, // "<name>.xml" longer than a file name may be
+    missingFile, // no such preset (or an empty file): nothing changed
+    notAPreset,  // not XML, or another root element: nothing changed
+    writeFailed  // missing folder, disk full or read-only: the old file, if any, is as it was
 };
 
 // A sentence for the editor to show, e.g. "A preset name cannot contain '/' or '\'.".

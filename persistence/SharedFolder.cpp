@@ -13,11 +13,11 @@ juce::File sharedFolder()
 std::string userWaveFileText (int k)
 {
     const auto file = sharedFolder().getChildFile ("wave" + juce::String (k) + ".vlw");
-    if (! file.existsAsFile())
+    if (!file.existsAsFile())
         return {};
 
     juce::MemoryBlock bytes;
-    if (! file.loadFileAsData (bytes))
+    if (!file.loadFileAsData (bytes))
         return {};
     return bytes.toString().toStdString();
 }

@@ -36,7 +36,7 @@ std::unique_ptr<juce::XmlElement> unwrapStateXml (const void* data, int sizeInBy
         return nullptr;
 
     const auto length = static_cast<std::size_t> (juce::jmin (sizeInBytes - 8, storedLength));
-    return parseDocumentText ({ bytes + 8, length });
+    return parseDocumentText ({bytes + 8, length});
 }
 
 } // namespace gatevox

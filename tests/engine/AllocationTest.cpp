@@ -13,8 +13,8 @@
 
 namespace
 {
-std::atomic<bool> counting { false };
-std::atomic<long> allocations { 0 };
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
 
 void* countedAllocation (std::size_t size)
 {
@@ -26,15 +26,35 @@ void* countedAllocation (std::size_t size)
 }
 } // namespace
 
-void* operator new (std::size_t size) { return countedAllocation (size); }
-void* operator new[] (std::size_t size) { return countedAllocation (size); }
+void* operator new (std::size_t size)
+{
+    return countedAllocation (size);
+}
+void* operator new[] (std::size_t size)
+{
+    return countedAllocation (size);
+}
 void* operator new (std::size_t size, const std::nothrow_t&) noexcept
 {
-    try { return countedAllocation (size); } catch (...) { return nullptr; }
+    try
+    {
+        return countedAllocation (size);
+    }
+    catch (...)
+    {
+        return nullptr;
+    }
 }
 void* operator new[] (std::size_t size, const std::nothrow_t&) noexcept
 {
-    try { return countedAllocation (size); } catch (...) { return nullptr; }
+    try
+    {
+        return countedAllocation (size);
+    }
+    catch (...)
+    {
+        return nullptr;
+    }
 }
 namespace
 {
@@ -46,10 +66,22 @@ void countedFree (void* p) noexcept
 }
 } // namespace
 
-void operator delete (void* p) noexcept { countedFree (p); }
-void operator delete[] (void* p) noexcept { countedFree (p); }
-void operator delete (void* p, std::size_t) noexcept { countedFree (p); }
-void operator delete[] (void* p, std::size_t) noexcept { countedFree (p); }
+void operator delete (void* p) noexcept
+{
+    countedFree (p);
+}
+void operator delete[] (void* p) noexcept
+{
+    countedFree (p);
+}
+void operator delete (void* p, std::size_t) noexcept
+{
+    countedFree (p);
+}
+void operator delete[] (void* p, std::size_t) noexcept
+{
+    countedFree (p);
+}
 
 using namespace gatevox;
 
@@ -85,7 +117,6 @@ void playEverySlotChangingEachStep (RenderHarness& h)
 }
 } // namespace
 
-
 TEST (RenderAllocation, NoHeapCallFromTheFirstBlockOnForEveryKernel)
 {
     RenderHarness h;
@@ -114,11 +145,12 @@ TEST (RenderAllocation, NoHeapCallFromTheFirstBlockOnForEveryKernel)
 // lines, run past the longest line and make no sense at all.
 TEST (RenderAllocation, NoHeapCallFromTheDelayKernelsAtAnyRate)
 {
-    const int kernels[] = { kernelId::lpfComb, kernelId::lpfDoubler, kernelId::lpfSlapback, kernelId::hpfComb, kernelId::hpfDoubler,
-                            kernelId::hpfSlapback, kernelId::delayMod, kernelId::vibrato, kernelId::slapback };
-    const float delays[] = { 0.013f, 0.1f, 0.3f, 1.0e30f, -2.0f, std::numeric_limits<float>::quiet_NaN() };
+    const int kernels[] = {kernelId::lpfComb,  kernelId::lpfDoubler, kernelId::lpfSlapback,
+                           kernelId::hpfComb,  kernelId::hpfDoubler, kernelId::hpfSlapback,
+                           kernelId::delayMod, kernelId::vibrato,    kernelId::slapback};
+    const float delays[] = {0.013f, 0.1f, 0.3f, 1.0e30f, -2.0f, std::numeric_limits<float>::quiet_NaN()};
     long total = 0;
-    for (const double rate : { 44100.0, 48000.0, 96000.0, 192000.0 })
+    for (const double rate : {44100.0, 48000.0, 96000.0, 192000.0})
     {
         RenderHarness h (rate);
         h.tempo = 480.0;
@@ -145,10 +177,15 @@ TEST (RenderAllocation, NoHeapCallFromTheDelayKernelsAtAnyRate)
 // delays that glide, run past their ranges and make no sense at all.
 TEST (RenderAllocation, NoHeapCallFromTheResamplerKernelsAtAnyRate)
 {
-    const float settings[] = { 0.0007f, 0.001f, 22050.0f, 1.0e30f, -2.0f, std::numeric_limits<float>::infinity(),
-                               std::numeric_limits<float>::quiet_NaN() };
+    const float settings[] = {0.0007f,
+                              0.001f,
+                              22050.0f,
+                              1.0e30f,
+                              -2.0f,
+                              std::numeric_limits<float>::infinity(),
+                              std::numeric_limits<float>::quiet_NaN()};
     long total = 0;
-    for (const double rate : { 1.0, 22050.0, 44100.0, 192000.0 })
+    for (const double rate : {1.0, 22050.0, 44100.0, 192000.0})
     {
         RenderHarness h (rate);
         h.tempo = 480.0;
@@ -174,11 +211,11 @@ TEST (RenderAllocation, NoHeapCallFromTheResamplerKernelsAtAnyRate)
 // analyse several frames, with frequencies that are ordinary, huge and not numbers.
 TEST (RenderAllocation, NoHeapCallFromTheModulatorKernelsAndTheTrackerAnalysis)
 {
-    const int kernels[] = { kernelId::fmMod, kernelId::hpfAmDsb, kernelId::bpfAmSsb, kernelId::ringMod, kernelId::pmMod,
-                            kernelId::amDsb, kernelId::amSsb };
-    const float frequencies[] = { 440.0f, 1.0e30f, -3.0f, std::numeric_limits<float>::quiet_NaN() };
+    const int kernels[] = {kernelId::fmMod, kernelId::hpfAmDsb, kernelId::bpfAmSsb, kernelId::ringMod,
+                           kernelId::pmMod, kernelId::amDsb,    kernelId::amSsb};
+    const float frequencies[] = {440.0f, 1.0e30f, -3.0f, std::numeric_limits<float>::quiet_NaN()};
     long total = 0;
-    for (const double rate : { 44100.0, 192000.0 })
+    for (const double rate : {44100.0, 192000.0})
     {
         RenderHarness h (rate);
         h.tempo = 480.0;
@@ -205,11 +242,11 @@ TEST (RenderAllocation, NoHeapCallFromTheModulatorKernelsAndTheTrackerAnalysis)
 // block so the vowel stage is redesigned while playing.
 TEST (RenderAllocation, NoHeapCallFromTheColorAndFormantKernels)
 {
-    const int kernels[] = { kernelId::lpfColor, kernelId::hpfColor, kernelId::formant, kernelId::formantAmDsb,
-                            kernelId::formantAmSsb };
-    const float vowels[] = { 0.0f, 0.5f, 0.9f, 1.0f, 1.0e30f, std::numeric_limits<float>::quiet_NaN() };
+    const int kernels[] = {kernelId::lpfColor, kernelId::hpfColor, kernelId::formant, kernelId::formantAmDsb,
+                           kernelId::formantAmSsb};
+    const float vowels[] = {0.0f, 0.5f, 0.9f, 1.0f, 1.0e30f, std::numeric_limits<float>::quiet_NaN()};
     long total = 0;
-    for (const double rate : { 1.0, 44100.0, 192000.0 })
+    for (const double rate : {1.0, 44100.0, 192000.0})
     {
         RenderHarness h (rate);
         h.tempo = 480.0;

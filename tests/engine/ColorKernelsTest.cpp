@@ -34,9 +34,9 @@ struct ColorRig
 
     StereoPair run (int s, int kernel, float inLeft, float inRight, float lfo)
     {
-        const KernelContext context { model->kernelParams (s), banks(), model->sineTable, fs, s };
-        dispatchKernel (context, kernel, { inLeft, inRight }, lfo, { outLeft, outRight });
-        return { outLeft, outRight };
+        const KernelContext context{model->kernelParams (s), banks(), model->sineTable, fs, s};
+        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
+        return {outLeft, outRight};
     }
 };
 
@@ -65,7 +65,7 @@ struct ReferenceNetwork
             const float old = n >= d ? signals[i][n - d] : 0.0f;
             signals[i + 1].push_back (0.3f * signals[i][n] + 0.7f * old);
         }
-        std::array<float, 8> taps {};
+        std::array<float, 8> taps{};
         for (std::size_t k = 0; k < 8; ++k)
         {
             const auto d = static_cast<std::size_t> (colorShape::tapDelays[k]);
@@ -85,8 +85,8 @@ struct ReferenceNetwork
 
 TEST (ColorNetwork, LengthsComeFromThePrimeRule)
 {
-    EXPECT_EQ (colorShape::tapDelays, (std::array<int, 8> { 7193, 7727, 8263, 8783, 9319, 9857, 10391, 11503 }));
-    EXPECT_EQ (colorShape::stageDelays, (std::array<int, 4> { 1571, 1123, 619, 113 }));
+    EXPECT_EQ (colorShape::tapDelays, (std::array<int, 8>{7193, 7727, 8263, 8783, 9319, 9857, 10391, 11503}));
+    EXPECT_EQ (colorShape::stageDelays, (std::array<int, 4>{1571, 1123, 619, 113}));
     EXPECT_EQ (colorShape::largestPrimeNotAbove (104729.0f), 104729);
     EXPECT_EQ (colorShape::largestPrimeNotAbove (2.5f), 2);
     EXPECT_EQ (colorShape::largestPrimeNotAbove (1.0f), 0);
@@ -130,7 +130,7 @@ TEST (ColorNetwork, ZeroColorIsTransparentButKeepsRunning)
     {
         const float x = noise (n);
         ASSERT_EQ (colorProcess (*quiet, x, 0.0f), x);
-        (void) colorProcess (*wet, x, 1.0f);
+        (void)colorProcess (*wet, x, 1.0f);
     }
     for (int n = 9000; n < 9500; ++n)
         ASSERT_EQ (colorProcess (*quiet, noise (n), 1.0f), colorProcess (*wet, noise (n), 1.0f)) << n;
@@ -139,16 +139,17 @@ TEST (ColorNetwork, ZeroColorIsTransparentButKeepsRunning)
 TEST (ColorNetwork, NonNumbersStopAtTheFirstStage)
 {
     auto network = std::make_unique<ColorNetwork>();
-    (void) colorProcess (*network, 0.5f, 0.5f);
+    (void)colorProcess (*network, 0.5f, 0.5f);
     const int stageWrite = network->stages[0].write;
     const int tapWrite = network->taps[3].write;
-    for (const float bad : { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity() })
+    for (const float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()})
         EXPECT_EQ (colorProcess (*network, bad, 0.5f), 0.0f);
     EXPECT_EQ (network->stages[0].write, stageWrite) << "the stage is left untouched";
     EXPECT_EQ (network->stages[1].write, stageWrite + 2) << "later stages see 0";
     EXPECT_EQ (network->taps[3].write, tapWrite + 2);
     EXPECT_EQ (network->taps[3].buffer[static_cast<std::size_t> (tapWrite)], 0.0f);
-    EXPECT_EQ (colorProcess (*network, 0.5f, std::numeric_limits<float>::infinity()), 0.0f) << "an overflowing blend comes out as 0";
+    EXPECT_EQ (colorProcess (*network, 0.5f, std::numeric_limits<float>::infinity()), 0.0f)
+        << "an overflowing blend comes out as 0";
 }
 
 TEST (ColorKernels, FollowTheirRecipesAtBothSweepEnds)
@@ -161,19 +162,21 @@ TEST (ColorKernels, FollowTheirRecipesAtBothSweepEnds)
     };
     constexpr int s = 2;
     constexpr float fc = 3000.0f, fmin = 0.25f, color = 0.6f, mix = 0.7f;
-    for (const Case k : { Case { kernelId::lpfColor, svfMode::lowPass, 0.5f }, Case { kernelId::hpfColor, svfMode::highPass, 0.777f } })
-        for (const float lfo : { 0.0f, 1.0f })
+    for (const Case k :
+         {Case{kernelId::lpfColor, svfMode::lowPass, 0.5f}, Case{kernelId::hpfColor, svfMode::highPass, 0.777f}})
+        for (const float lfo : {0.0f, 1.0f})
         {
             ColorRig rig;
             rig.set (s, p::fc, fc), rig.set (s, p::fmin, fmin), rig.set (s, p::color, color), rig.set (s, p::mix, mix);
-            const float tuned = k.id == kernelId::lpfColor ? fc - (1.0f - fmin) * fc * lfo : fc - (fc - fmin * fc) * lfo;
+            const float tuned =
+                k.id == kernelId::lpfColor ? fc - (1.0f - fmin) * fc * lfo : fc - (fc - fmin * fc) * lfo;
 
             StateVariableFilter filters[2];
             auto networks = std::make_unique<std::array<ColorNetwork, 2>>();
             GentleLowPass lowPasses[2];
             for (int n = 0; n < 8000; ++n)
             {
-                const float in[2] = { noise (n), 0.5f * noise (n + 77) };
+                const float in[2] = {noise (n), 0.5f * noise (n + 77)};
                 const auto out = rig.run (s, k.id, in[0], in[1], lfo);
                 float expected[2];
                 for (int ch = 0; ch < 2; ++ch)
@@ -188,7 +191,8 @@ TEST (ColorKernels, FollowTheirRecipesAtBothSweepEnds)
             }
             EXPECT_EQ (rig.banks().filters.gentleLowPasses[s].ownerKey, k.id);
             EXPECT_EQ (rig.banks().filters.gentleLowPasses[s + 1].ownerKey, k.id);
-            EXPECT_NE (rig.banks().colors.networks[2 * s].recentSums, rig.banks().colors.networks[2 * s + 1].recentSums);
+            EXPECT_NE (rig.banks().colors.networks[2 * s].recentSums,
+                       rig.banks().colors.networks[2 * s + 1].recentSums);
         }
 }
 
@@ -199,23 +203,23 @@ TEST (ColorKernels, TuningFloorsAndAFixedFmin)
     auto& filter = rig.banks().filters.filters[0];
 
     rig.set (0, p::fc, 4.0f), rig.set (0, p::fmin, 0.5f);
-    (void) rig.run (0, kernelId::lpfColor, 0.1f, 0.1f, 0.0f);
+    (void)rig.run (0, kernelId::lpfColor, 0.1f, 0.1f, 0.0f);
     EXPECT_FLOAT_EQ (filter.f, tunedAt (10.0f, rig.fs));
-    (void) rig.run (0, kernelId::lpfColor, 0.1f, 0.1f, 1.0f);
+    (void)rig.run (0, kernelId::lpfColor, 0.1f, 0.1f, 1.0f);
     EXPECT_FLOAT_EQ (filter.f, tunedAt (10.0f, rig.fs)) << "2 Hz is raised to 10";
 
     rig.set (0, p::fc, 40.0f);
-    (void) rig.run (0, kernelId::hpfColor, 0.1f, 0.1f, 0.0f);
+    (void)rig.run (0, kernelId::hpfColor, 0.1f, 0.1f, 0.0f);
     EXPECT_FLOAT_EQ (filter.f, tunedAt (100.0f, rig.fs));
-    (void) rig.run (0, kernelId::hpfColor, 0.1f, 0.1f, 1.0f);
+    (void)rig.run (0, kernelId::hpfColor, 0.1f, 0.1f, 1.0f);
     EXPECT_FLOAT_EQ (filter.f, tunedAt (50.0f, rig.fs)) << "the sweep starts at 100 Hz";
 
     rig.set (0, p::fc, 2000.0f), rig.set (0, p::fmin, 1.0f);
-    for (const int id : { kernelId::lpfColor, kernelId::hpfColor })
+    for (const int id : {kernelId::lpfColor, kernelId::hpfColor})
     {
-        (void) rig.run (0, id, 0.1f, 0.1f, 0.0f);
+        (void)rig.run (0, id, 0.1f, 0.1f, 0.0f);
         const float atRest = filter.f;
-        (void) rig.run (0, id, 0.1f, 0.1f, 1.0f);
+        (void)rig.run (0, id, 0.1f, 0.1f, 1.0f);
         EXPECT_EQ (filter.f, atRest) << id;
     }
 }
@@ -226,14 +230,14 @@ TEST (ColorKernels, LowPassKeysIsolateButTheNetworkKeepsItsTail)
     constexpr int s = 1;
     rig.set (s, p::fc, 15000.0f), rig.set (s, p::fmin, 1.0f), rig.set (s, p::color, 0.5f), rig.set (s, p::mix, 1.0f);
     auto& lowPass = rig.banks().filters.gentleLowPasses[s];
-    (void) rig.run (s, kernelId::lpfColor, 1.0f, 1.0f, 0.0f);
+    (void)rig.run (s, kernelId::lpfColor, 1.0f, 1.0f, 0.0f);
 
     // A planted history survives the same kernel and is cleared by the other.
     lowPass.y1 = 1.0e6f;
-    (void) rig.run (s, kernelId::lpfColor, 0.0f, 0.0f, 0.0f);
+    (void)rig.run (s, kernelId::lpfColor, 0.0f, 0.0f, 0.0f);
     EXPECT_GT (std::abs (lowPass.y1), 1.0e5f);
     lowPass.y1 = 1.0e6f;
-    (void) rig.run (s, kernelId::hpfColor, 0.0f, 0.0f, 0.0f);
+    (void)rig.run (s, kernelId::hpfColor, 0.0f, 0.0f, 0.0f);
     EXPECT_EQ (lowPass.ownerKey, kernelId::hpfColor);
     EXPECT_LT (std::abs (lowPass.y1), 10.0f);
 
@@ -241,7 +245,7 @@ TEST (ColorKernels, LowPassKeysIsolateButTheNetworkKeepsItsTail)
     const auto& network = rig.banks().colors.networks[2 * s];
     const int write = network.taps[0].write;
     for (int n = 0; n < 100; ++n)
-        (void) rig.run (s, kernelId::lpfSvf1, 0.0f, 0.0f, 0.5f);
+        (void)rig.run (s, kernelId::lpfSvf1, 0.0f, 0.0f, 0.5f);
     EXPECT_EQ (network.taps[0].write, write);
     rig.set (s, p::color, 1.0f);
     lowPass.x1 = lowPass.y1 = 0.0f;
@@ -256,29 +260,30 @@ TEST (ColorKernels, LowPassKeysIsolateButTheNetworkKeepsItsTail)
 TEST (ColorKernels, AbsurdParametersStayFiniteAndRecover)
 {
     const float inf = std::numeric_limits<float>::infinity();
-    for (const double rate : { 1.0, 44100.0, 192000.0 })
+    for (const double rate : {1.0, 44100.0, 192000.0})
     {
         ColorRig rig (rate);
-        for (const float v : { 1.0e30f, -1.0e30f, inf, -inf, std::numeric_limits<float>::quiet_NaN(), -7.0f, 0.0f })
+        for (const float v : {1.0e30f, -1.0e30f, inf, -inf, std::numeric_limits<float>::quiet_NaN(), -7.0f, 0.0f})
         {
             for (int s = 0; s < numSlots; ++s)
                 for (std::size_t k = 0; k < numKernelParams; ++k)
                     rig.set (s, k, v);
-            for (const int id : { kernelId::lpfColor, kernelId::hpfColor })
+            for (const int id : {kernelId::lpfColor, kernelId::hpfColor})
                 for (int s = 0; s < numSlots; ++s)
                     for (int n = 0; n < 16; ++n)
-                        (void) rig.run (s, id, noise (n), -noise (n), 0.7f);
+                        (void)rig.run (s, id, noise (n), -noise (n), 0.7f);
 
             // Sane settings afterwards find no poisoned state.
             for (int s = 0; s < numSlots; ++s)
                 rig.set (s, p::mix, 0.5f), rig.set (s, p::color, 0.5f);
             for (int s = 0; s < numSlots; ++s)
                 rig.set (s, p::fc, 1000.0f), rig.set (s, p::fmin, 0.5f);
-            for (const int id : { kernelId::lpfColor, kernelId::hpfColor })
+            for (const int id : {kernelId::lpfColor, kernelId::hpfColor})
                 for (int n = 0; n < 16; ++n)
                 {
                     const auto out = rig.run (n % numSlots, id, noise (n), -noise (n), 0.3f);
-                    ASSERT_TRUE (std::isfinite (out.left) && std::isfinite (out.right)) << id << " " << v << " " << rate;
+                    ASSERT_TRUE (std::isfinite (out.left) && std::isfinite (out.right))
+                        << id << " " << v << " " << rate;
                 }
         }
     }

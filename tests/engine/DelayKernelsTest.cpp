@@ -20,19 +20,26 @@ namespace p = kernelParam;
 using Settings = std::map<std::size_t, float>;
 
 // The catalogue defaults of the comb and delay kernels.
-const std::vector<std::pair<int, Settings>> delayKernels {
-    { kernelId::lpfComb, { { p::fc, 10000.0f }, { p::fmin, 0.2f }, { p::q, 1.414f }, { p::mix, 1.0f } } },
-    { kernelId::hpfComb, { { p::fc, 2000.0f }, { p::fmin, 0.1f }, { p::q, 0.777f }, { p::mix, 1.0f } } },
-    { kernelId::lpfDoubler, { { p::fc, 7000.0f }, { p::fmin, 0.1f }, { p::delay1, 0.01f }, { p::feedback, 0.7f }, { p::mix, 1.0f } } },
-    { kernelId::lpfSlapback, { { p::fc, 7000.0f }, { p::fmin, 0.1f }, { p::delay1, 0.01f }, { p::feedback, 0.9f }, { p::mix, 0.9f } } },
-    { kernelId::hpfDoubler, { { p::fc, 5000.0f }, { p::fmin, 0.1f }, { p::delay1, 0.01f }, { p::feedback, 0.7f }, { p::mix, 0.6f } } },
-    { kernelId::hpfSlapback, { { p::fc, 3000.0f }, { p::fmin, 0.111f }, { p::delay1, 0.01f }, { p::feedback, 0.93f }, { p::mix, 0.9f } } },
-    { kernelId::delayMod, { { p::width, 0.1f }, { p::delay1, 0.1f }, { p::feedback, 0.3f }, { p::mix, 0.4f } } },
-    { kernelId::vibrato, { { p::delay1, 0.015f }, { p::width, 1.0f }, { p::feedback, 1.0f }, { p::mix, 0.5f } } },
-    { kernelId::slapback, { { p::width, 0.4f }, { p::delay1, 0.013f }, { p::feedback, 0.9f }, { p::mix, 0.4f } } },
+const std::vector<std::pair<int, Settings>> delayKernels{
+    {kernelId::lpfComb, {{p::fc, 10000.0f}, {p::fmin, 0.2f}, {p::q, 1.414f}, {p::mix, 1.0f}}},
+    {kernelId::hpfComb, {{p::fc, 2000.0f}, {p::fmin, 0.1f}, {p::q, 0.777f}, {p::mix, 1.0f}}},
+    {kernelId::lpfDoubler,
+     {{p::fc, 7000.0f}, {p::fmin, 0.1f}, {p::delay1, 0.01f}, {p::feedback, 0.7f}, {p::mix, 1.0f}}},
+    {kernelId::lpfSlapback,
+     {{p::fc, 7000.0f}, {p::fmin, 0.1f}, {p::delay1, 0.01f}, {p::feedback, 0.9f}, {p::mix, 0.9f}}},
+    {kernelId::hpfDoubler,
+     {{p::fc, 5000.0f}, {p::fmin, 0.1f}, {p::delay1, 0.01f}, {p::feedback, 0.7f}, {p::mix, 0.6f}}},
+    {kernelId::hpfSlapback,
+     {{p::fc, 3000.0f}, {p::fmin, 0.111f}, {p::delay1, 0.01f}, {p::feedback, 0.93f}, {p::mix, 0.9f}}},
+    {kernelId::delayMod, {{p::width, 0.1f}, {p::delay1, 0.1f}, {p::feedback, 0.3f}, {p::mix, 0.4f}}},
+    {kernelId::vibrato, {{p::delay1, 0.015f}, {p::width, 1.0f}, {p::feedback, 1.0f}, {p::mix, 0.5f}}},
+    {kernelId::slapback, {{p::width, 0.4f}, {p::delay1, 0.013f}, {p::feedback, 0.9f}, {p::mix, 0.4f}}},
 };
 
-bool sameBits (float a, float b) { return std::memcmp (&a, &b, sizeof (float)) == 0; }
+bool sameBits (float a, float b)
+{
+    return std::memcmp (&a, &b, sizeof (float)) == 0;
+}
 
 struct DelayHarness
 {
@@ -54,9 +61,9 @@ struct DelayHarness
 
     std::pair<float, float> run (int s, int kernel, float inLeft, float inRight, float lfo)
     {
-        const KernelContext context { model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s };
-        dispatchKernel (context, kernel, { inLeft, inRight }, lfo, { outLeft, outRight });
-        return { outLeft, outRight };
+        const KernelContext context{model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s};
+        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
+        return {outLeft, outRight};
     }
 
     DelayBanks& delays() { return model->kernelBanks().delays; }
@@ -87,20 +94,26 @@ struct Reference
     {
         svfSet (filters[0], fs, fc, mode, damping, 0.111f);
         svfSet (filters[1], fs, fc, mode, damping, 0.111f);
-        return { svfProcess (filters[0], x.first), svfProcess (filters[1], x.second) };
+        return {svfProcess (filters[0], x.first), svfProcess (filters[1], x.second)};
     }
 
     Pair step (int id, Settings v, Pair in, float lfo)
     {
         const float fc = v[p::fc], fmin = v[p::fmin], m = v[p::mix], delay1 = v[p::delay1];
-        auto delay = [&] (Pair x, float s, bool slapback) {
-            const auto y = engineProcess (engine, lines[0], lines[1], x.first, x.second, delay1, s, lfo, v[p::feedback], fs, id, slapback);
-            return Pair { y.left, y.right };
+        auto delay = [&] (Pair x, float s, bool slapback)
+        {
+            const auto y = engineProcess (engine, lines[0], lines[1], x.first, x.second, delay1, s, lfo, v[p::feedback],
+                                          fs, id, slapback);
+            return Pair{y.left, y.right};
         };
-        auto mix = [] (Pair a, Pair b, float share) { return Pair { (1.0f - share) * a.first + share * b.first, (1.0f - share) * a.second + share * b.second }; };
-        auto comb = [&] (const BiquadCoefficients& design) {
-            return Pair { biquadProcess (biquads[0], combProcess (combs[0], in.first, lfo, 0.015f, 0.03f, fs), design, 0),
-                          biquadProcess (biquads[1], combProcess (combs[1], in.second, lfo, 0.015f, 0.03f, fs), design, 0) };
+        auto mix = [] (Pair a, Pair b, float share) {
+            return Pair{(1.0f - share) * a.first + share * b.first, (1.0f - share) * a.second + share * b.second};
+        };
+        auto comb = [&] (const BiquadCoefficients& design)
+        {
+            return Pair{
+                biquadProcess (biquads[0], combProcess (combs[0], in.first, lfo, 0.015f, 0.03f, fs), design, 0),
+                biquadProcess (biquads[1], combProcess (combs[1], in.second, lfo, 0.015f, 0.03f, fs), design, 0)};
         };
         const float up = fc * fmin + fc * (1.0f - fmin) * lfo;
         const float down = fc - (fc - fmin * fc) * lfo;
@@ -138,7 +151,7 @@ float triangle (int n, int period)
 
 TEST (DelayKernels, EachMatchesItsReferenceSampleForSample)
 {
-    for (const double rate : { 44100.0, 48000.0 })
+    for (const double rate : {44100.0, 48000.0})
         for (const auto& [id, settings] : delayKernels)
         {
             DelayHarness h (rate);
@@ -148,7 +161,7 @@ TEST (DelayKernels, EachMatchesItsReferenceSampleForSample)
             std::uniform_real_distribution<float> noise (-0.7f, 0.7f);
             for (int n = 0; n < 12000; ++n)
             {
-                const std::pair in { noise (random), n % 3000 < 2000 ? noise (random) : 0.0f };
+                const std::pair in{noise (random), n % 3000 < 2000 ? noise (random) : 0.0f};
                 const float lfo = triangle (n, 2400);
                 const auto out = h.run (3, id, in.first, in.second, lfo);
                 const auto expected = reference.step (id, settings, in, lfo);
@@ -158,7 +171,7 @@ TEST (DelayKernels, EachMatchesItsReferenceSampleForSample)
 
             // Slot 3 owns engine 6 and lines 6 and 7 alone.
             EXPECT_EQ (h.delays().engine (7).ownerKey, 0);
-            for (const int i : { 0, 1, 2, 3, 4, 5, 8, 9 })
+            for (const int i : {0, 1, 2, 3, 4, 5, 8, 9})
                 EXPECT_EQ (h.delays().line (i).written, 0) << i;
         }
 }
@@ -181,7 +194,7 @@ TEST (DelayKernels, AnotherKernelOnTheEngineStartsAfresh)
 
 TEST (DelayKernels, SoundAtEveryRate)
 {
-    for (const double rate : { 44100.0, 48000.0, 96000.0, 192000.0 })
+    for (const double rate : {44100.0, 48000.0, 96000.0, 192000.0})
         for (const auto& [id, settings] : delayKernels)
         {
             DelayHarness h (rate);
@@ -201,9 +214,13 @@ TEST (DelayKernels, SoundAtEveryRate)
 
 TEST (DelayKernels, AbsurdParametersAndRates)
 {
-    const float values[] = { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                             -std::numeric_limits<float>::infinity(), 1.0e30f, -1.0e30f, -1.0f };
-    for (const double rate : { 1.0, 48000.0, 192000.0 })
+    const float values[] = {std::numeric_limits<float>::quiet_NaN(),
+                            std::numeric_limits<float>::infinity(),
+                            -std::numeric_limits<float>::infinity(),
+                            1.0e30f,
+                            -1.0e30f,
+                            -1.0f};
+    for (const double rate : {1.0, 48000.0, 192000.0})
         for (const auto& [id, settings] : delayKernels)
         {
             DelayHarness h (rate);
@@ -216,23 +233,26 @@ TEST (DelayKernels, AbsurdParametersAndRates)
                     // that is not a finite number.
                     for (int i = 0; i < 300; ++i)
                         h.run (2, id, i == 7 ? v : 0.4f, -0.4f, i % 50 == 0 ? v : triangle (i, 50) * 3.0f - 1.0f);
-                    for (const int l : { 4, 5 })
+                    for (const int l : {4, 5})
                     {
                         ASSERT_LT (h.delays().line (l).w, h.delays().line (l).length);
-                        ASSERT_LE (static_cast<std::size_t> (h.delays().line (l).length), h.delays().line (l).buffer.size());
+                        ASSERT_LE (static_cast<std::size_t> (h.delays().line (l).length),
+                                   h.delays().line (l).buffer.size());
                     }
 
                     // The delay settings never leave the lines stuck. (Preparing
                     // again at the same rate keeps the delay state and clears
                     // the filter sections; at 1 Hz the swept filters are unstable.)
-                    if (rate < 2.0 || (setting.first != p::delay1 && setting.first != p::width && setting.first != p::feedback))
+                    if (rate < 2.0 ||
+                        (setting.first != p::delay1 && setting.first != p::width && setting.first != p::feedback))
                         continue;
                     h.model->prepareToPlay (rate);
                     h.load (2, settings);
                     for (int i = 0; i < 2000; ++i)
                     {
                         const auto [left, right] = h.run (2, id, 0.4f, -0.4f, 0.3f);
-                        ASSERT_TRUE (std::isfinite (left) && std::isfinite (right)) << kernelNameOfId (id) << " " << setting.first << " " << v;
+                        ASSERT_TRUE (std::isfinite (left) && std::isfinite (right))
+                            << kernelNameOfId (id) << " " << setting.first << " " << v;
                     }
                 }
         }

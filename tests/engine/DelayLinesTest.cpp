@@ -16,7 +16,10 @@ namespace
 {
 const float notANumber = std::numeric_limits<float>::quiet_NaN();
 
-bool sameBits (float a, float b) { return std::memcmp (&a, &b, sizeof (float)) == 0; }
+bool sameBits (float a, float b)
+{
+    return std::memcmp (&a, &b, sizeof (float)) == 0;
+}
 
 float at (const std::vector<float>& buffer, long long p) // p reduced modulo the size
 {
@@ -42,7 +45,7 @@ struct WideComb
     std::vector<float> buffer = std::vector<float> (150002);
     long long w = 0;
     float bs = 0.0f, as = 0.0f, y1 = 0.0f;
-    std::array<float, 8> h {};
+    std::array<float, 8> h{};
 
     float process (float x, float lfo, float fs)
     {
@@ -72,7 +75,7 @@ struct FilledLine
     long long w = 0;
     int quiet = 0;
     float g = 0.0f, y1 = 0.0f, u = 0.0f, vPrev = 0.0f;
-    std::array<float, 8> h {};
+    std::array<float, 8> h{};
 
     void resize (int n)
     {
@@ -95,7 +98,7 @@ struct FilledLine
         const float v = (1.0f - fr) * at (buffer, w - i) + at (buffer, w - i - 1) - (1.0f - fr) * y1;
         y1 = v;
         w = (w + 1) % static_cast<long long> (buffer.size());
-        if (! slapback)
+        if (!slapback)
             return pushMean (h, v, 8);
         u = 0.5f * u + 0.5f * vPrev;
         vPrev = v;
@@ -119,14 +122,17 @@ int firstAbove (const std::vector<float>& y, float threshold, int from = 0)
 }
 
 // An impulse at sample 1 at full gain through a fresh engine of slot 0.
-std::vector<float> impulseThrough (DelayBanks& banks, int samples, float r, float s, float lfo, float feedback, int key, bool slapback)
+std::vector<float> impulseThrough (DelayBanks& banks, int samples, float r, float s, float lfo, float feedback, int key,
+                                   bool slapback)
 {
     std::vector<float> y;
     for (int n = 0; n < samples; ++n)
     {
         if (n == 1)
             banks.line (0).g = 1.0f;
-        y.push_back (engineProcess (banks.engine (0), banks.line (0), banks.line (1), n == 1 ? 1.0f : 0.0f, 0.0f, r, s, lfo, feedback, 44100.0f, key, slapback).left);
+        y.push_back (engineProcess (banks.engine (0), banks.line (0), banks.line (1), n == 1 ? 1.0f : 0.0f, 0.0f, r, s,
+                                    lfo, feedback, 44100.0f, key, slapback)
+                         .left);
     }
     return y;
 }
@@ -134,7 +140,7 @@ std::vector<float> impulseThrough (DelayBanks& banks, int samples, float r, floa
 
 TEST (CombLine, SmallBufferIsBitIdenticalToTheWideOne)
 {
-    for (const float fs : { 44100.0f, 96000.0f })
+    for (const float fs : {44100.0f, 96000.0f})
     {
         CombLine line;
         combPrepare (line, fs);
@@ -166,9 +172,19 @@ TEST (DelayLine, LengthOnlyResizeMatchesTheZeroFilledLine)
 
     // Longer, shorter and equal lengths; delays past the length, negative and
     // fractional delays.
-    struct Stretch { int length; bool slapback; float delay; float feedback; };
-    for (const auto& s : { Stretch { 50, false, 12.25f, 0.9f }, { 20, false, 47.5f, 0.5f }, { 120, true, 3.75f, 1.0f },
-                           { 120, true, -2.5f, 0.7f }, { 7, false, 1234.6f, -0.8f }, { 3000, true, 2999.0f, 0.95f } })
+    struct Stretch
+    {
+        int length;
+        bool slapback;
+        float delay;
+        float feedback;
+    };
+    for (const auto& s : {Stretch{50, false, 12.25f, 0.9f},
+                          {20, false, 47.5f, 0.5f},
+                          {120, true, 3.75f, 1.0f},
+                          {120, true, -2.5f, 0.7f},
+                          {7, false, 1234.6f, -0.8f},
+                          {3000, true, 2999.0f, 0.95f}})
     {
         filled.resize (s.length);
         lineResize (line, s.length);
@@ -177,7 +193,8 @@ TEST (DelayLine, LengthOnlyResizeMatchesTheZeroFilledLine)
             const float x = i % 400 < 300 ? noise (random) : 0.0f;
             const float delay = s.delay + 0.5f * triangle (i, 700);
             const float expected = filled.process (x, delay, s.feedback, s.slapback);
-            ASSERT_TRUE (sameBits (lineProcess (line, x, delay, s.feedback, s.slapback), expected)) << s.length << " at " << i;
+            ASSERT_TRUE (sameBits (lineProcess (line, x, delay, s.feedback, s.slapback), expected))
+                << s.length << " at " << i;
         }
     }
 }
@@ -228,7 +245,8 @@ TEST (DelayEngine, TapAndRecirculationAt44k)
 
     DelayBanks swept;
     prepareDelays (swept, 44100.0);
-    EXPECT_EQ (firstAbove (impulseThrough (swept, 4500, 0.1f, 0.1f, 1.0f, 0.0f, 35, false), 0.01f), 1 + 3969) << "lfo 1";
+    EXPECT_EQ (firstAbove (impulseThrough (swept, 4500, 0.1f, 0.1f, 1.0f, 0.0f, 35, false), 0.01f), 1 + 3969)
+        << "lfo 1";
 
     // "SLAPBACK" defaults: a 3424-sample line with the tap 573.3 samples back;
     // the smoother works on the previous interpolated value, one sample later.
@@ -247,7 +265,8 @@ TEST (DelayEngine, GlidesFivePercentPerSampleThenResizesOnce)
     DelayBanks banks;
     auto& e = banks.engine (0);
     auto& line = banks.line (0);
-    auto run = [&] (float r) { engineProcess (e, line, banks.line (1), 0.3f, 0.3f, r, 0.2f, 0.0f, 0.5f, 48000.0f, 35, false); };
+    auto run = [&] (float r)
+    { engineProcess (e, line, banks.line (1), 0.3f, 0.3f, r, 0.2f, 0.0f, 0.5f, 48000.0f, 35, false); };
     for (int n = 0; n < 3000; ++n)
         run (0.1f);
     EXPECT_EQ (e.r, 0.1f) << "a new owner key takes the target at once";
@@ -297,7 +316,8 @@ TEST (DelayEngine, GlidesFivePercentPerSampleThenResizesOnce)
 TEST (DelayBanks, StorageAtEachRate)
 {
     DelayBanks banks;
-    auto bytes = [&banks] {
+    auto bytes = [&banks]
+    {
         std::size_t total = 0;
         for (int i = 0; i < DelayBanks::objectCount; ++i)
             total += (banks.comb (i).buffer.capacity() + banks.line (i).buffer.capacity()) * sizeof (float);
@@ -307,7 +327,8 @@ TEST (DelayBanks, StorageAtEachRate)
 
     prepareDelays (banks, 44100.0);
     for (int n = 0; n < 2000; ++n)
-        engineProcess (banks.engine (0), banks.line (0), banks.line (1), 0.5f, 0.5f, 0.01f, 0.1f, 0.0f, 0.3f, 44100.0f, 35, false);
+        engineProcess (banks.engine (0), banks.line (0), banks.line (1), 0.5f, 0.5f, 0.01f, 0.1f, 0.0f, 0.3f, 44100.0f,
+                       35, false);
     const float* storage = banks.line (0).buffer.data();
     prepareDelays (banks, 44100.0);
     EXPECT_EQ (banks.line (0).buffer.data(), storage) << "the same rate keeps the lines";
@@ -317,7 +338,7 @@ TEST (DelayBanks, StorageAtEachRate)
     EXPECT_EQ (banks.line (0).written, 0) << "new storage starts silent";
     EXPECT_EQ (bytes(), 10u * 4u * (768000u + 5762u));
 
-    for (const double rate : { 0.0, -48000.0, 1.0e12, std::numeric_limits<double>::quiet_NaN() })
+    for (const double rate : {0.0, -48000.0, 1.0e12, std::numeric_limits<double>::quiet_NaN()})
     {
         prepareDelays (banks, rate);
         EXPECT_LE (banks.line (3).buffer.size(), 768000u) << rate;

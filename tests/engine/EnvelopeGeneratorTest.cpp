@@ -57,7 +57,7 @@ TEST (EnvelopeGenerator, ClockAndPeriodGiveTheTableIndex)
     EnvelopeGenerator generator (processorPoints);
     const auto indexFor = [&generator] (int clock, float period)
     {
-        (void) generator.envelopeValue (0, clock, period);
+        (void)generator.envelopeValue (0, clock, period);
         return generator.lastReadIndex();
     };
 
@@ -76,7 +76,7 @@ TEST (EnvelopeGenerator, ClockAndPeriodGiveTheTableIndex)
 
     // The editor's small generator: every period counts as 1024 samples.
     EnvelopeGenerator preview (90);
-    (void) preview.envelopeValue (3, 512, 96000.0f);
+    (void)preview.envelopeValue (3, 512, 96000.0f);
     EXPECT_EQ (preview.lastReadIndex(), 44);
 }
 
@@ -95,8 +95,8 @@ TEST (EnvelopeGenerator, BadClocksAndPeriodsStayInsideTheTable)
         std::int32_t index;
     };
     const Case cases[] = {
-        { -1, 96000.0f, 0 }, { minClock, 96000.0f, 0 }, { maxClock, 96000.0f, 95999 }, { 1000, nan, 0 },
-        { maxClock, nan, 0 }, { 1000, -inf, 93749 },    { 1000, inf, 999 },            { maxClock, 1.0e30f, 95999 },
+        {-1, 96000.0f, 0},   {minClock, 96000.0f, 0}, {maxClock, 96000.0f, 95999}, {1000, nan, 0}, {maxClock, nan, 0},
+        {1000, -inf, 93749}, {1000, inf, 999},        {maxClock, 1.0e30f, 95999},
     };
     for (const auto& c : cases)
     {
@@ -125,7 +125,7 @@ TEST (EnvelopeGenerator, ReadSmoothsWithTheLastValueOfTheSameSegment)
     const float c = generator.point (0, 99);
     EXPECT_FLOAT_EQ (generator.envelopeValue (0, 100, 1024.0f), 0.999f * c + 0.001f * a);
 
-    for (const int g : { 4, 5, -1 })
+    for (const int g : {4, 5, -1})
         EXPECT_EQ (generator.envelopeValue (g, 512, 1024.0f), 0.0f) << g;
 }
 
@@ -136,19 +136,21 @@ TEST (EnvelopeGenerator, ReadsDuringRebuildsSeeOldOrNewPoints)
     generator.buildSegment (2, 0.0f, 0.0f, 0.0f);
 
     // Both curves stay within 0 and 1.08, whatever mix of points a read sees.
-    std::atomic<bool> done { false };
-    std::thread builder ([&] {
-        for (int n = 0; n < 200; ++n)
+    std::atomic<bool> done{false};
+    std::thread builder (
+        [&]
         {
-            const float level = n % 2 == 0 ? 1.0f : 0.0f;
-            generator.buildSegment (2, level, level, level);
-        }
-        done = true;
-    });
+            for (int n = 0; n < 200; ++n)
+            {
+                const float level = n % 2 == 0 ? 1.0f : 0.0f;
+                generator.buildSegment (2, level, level, level);
+            }
+            done = true;
+        });
 
     int reads = 0;
     bool inRange = true;
-    while (! done || reads < 10000)
+    while (!done || reads < 10000)
     {
         const float v = generator.envelopeValue (2, reads % points, static_cast<float> (points));
         inRange = inRange && v >= 0.0f && v <= 1.08f;

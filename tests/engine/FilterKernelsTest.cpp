@@ -1,6 +1,6 @@
+#include "kernels/FilterKernels.h"
 #include "ModelFixture.h"
 #include "kernels/KernelCatalogue.h"
-#include "kernels/FilterKernels.h"
 #include "kernels/KernelDispatch.h"
 
 #include <gtest/gtest.h>
@@ -34,9 +34,9 @@ struct KernelRig
 
     StereoPair run (int s, int kernel, float inLeft, float inRight, float lfo)
     {
-        const KernelContext context { model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s };
-        dispatchKernel (context, kernel, { inLeft, inRight }, lfo, { outLeft, outRight });
-        return { outLeft, outRight };
+        const KernelContext context{model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s};
+        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
+        return {outLeft, outRight};
     }
 
     // Unit sine at f on the left channel, silence on the right; returns the
@@ -74,29 +74,30 @@ struct BiquadKernel
 {
     int id;
     bool highPass;
-    int base;   // first section of slot s is base x s
+    int base; // first section of slot s is base x s
     bool cascade;
     int key;
 };
 
 constexpr BiquadKernel biquadKernels[] = {
-    { kernelId::lpf12dB, false, 7, false, 0 },
-    { kernelId::lpf24dB, false, 4, true, 0 },
-    { kernelId::hpf12dB, true, 7, false, kernelId::hpf12dB },
-    { kernelId::hpf24dB, true, 7, true, kernelId::hpf24dB },
+    {kernelId::lpf12dB, false, 7, false, 0},
+    {kernelId::lpf24dB, false, 4, true, 0},
+    {kernelId::hpf12dB, true, 7, false, kernelId::hpf12dB},
+    {kernelId::hpf24dB, true, 7, true, kernelId::hpf24dB},
 };
 } // namespace
 
 TEST (BiquadKernels, SweepFromFcDownToFcTimesFminThroughTheirSections)
 {
     for (const auto& k : biquadKernels)
-        for (const float lfo : { 0.0f, 0.37f, 1.0f })
+        for (const float lfo : {0.0f, 0.37f, 1.0f})
         {
             KernelRig rig;
             const int s = 3;
             rig.set (s, p::fc, 2000.0f), rig.set (s, p::fmin, 0.1f), rig.set (s, p::q, 1.2f), rig.set (s, p::mix, 0.8f);
 
-            const float fc = k.highPass ? 2000.0f - (2000.0f - 0.1f * 2000.0f) * lfo : 2000.0f - (1.0f - 0.1f) * 2000.0f * lfo;
+            const float fc =
+                k.highPass ? 2000.0f - (2000.0f - 0.1f * 2000.0f) * lfo : 2000.0f - (1.0f - 0.1f) * 2000.0f * lfo;
             const auto c = k.highPass ? designHighPass (fc, 1.2f, rig.fs) : designLowPass (fc, 1.2f, rig.fs);
             BiquadSection reference[4];
             for (int i = 0; i < 200; ++i)
@@ -105,7 +106,8 @@ TEST (BiquadKernels, SweepFromFcDownToFcTimesFminThroughTheirSections)
                 float wetL = biquadProcess (reference[0], l, c, k.key);
                 float wetR = biquadProcess (reference[2], r, c, k.key);
                 if (k.cascade)
-                    wetL = biquadProcess (reference[1], wetL, c, k.key), wetR = biquadProcess (reference[3], wetR, c, k.key);
+                    wetL = biquadProcess (reference[1], wetL, c, k.key),
+                    wetR = biquadProcess (reference[3], wetR, c, k.key);
                 const auto out = rig.run (s, k.id, l, r, lfo);
                 ASSERT_EQ (out.left, blend (l, wetL, 0.8f)) << k.id << " " << lfo << " " << i;
                 ASSERT_EQ (out.right, blend (r, wetR, 0.8f)) << k.id << " " << lfo << " " << i;
@@ -131,17 +133,17 @@ TEST (BiquadKernels, MeasuredGainIsQAtTheCornerPerSection)
 TEST (BiquadKernels, NeighbouringSlotsShareSectionsUnlessTheKeyDiffers)
 {
     KernelRig rig;
-    for (const int s : { 1, 2 })
+    for (const int s : {1, 2})
         rig.set (s, p::fc, 3000.0f), rig.set (s, p::q, 1.0f), rig.set (s, p::mix, 1.0f);
 
     // Slot 1's "LPF 12dB" right section is 8, the first of slot 2's "LPF 24dB".
     const auto& shared = rig.banks().biquads[8];
     for (int i = 0; i < 10; ++i)
-        (void) rig.run (2, kernelId::lpf24dB, 0.5f, signal (i), 0.0f);
-    (void) rig.run (1, kernelId::lpf12dB, 0.1f, 0.25f, 0.0f);
+        (void)rig.run (2, kernelId::lpf24dB, 0.5f, signal (i), 0.0f);
+    (void)rig.run (1, kernelId::lpf12dB, 0.1f, 0.25f, 0.0f);
     EXPECT_EQ (shared.x2, 0.5f) << "same owner key: history shared";
 
-    (void) rig.run (1, kernelId::hpf12dB, 0.1f, 0.25f, 0.0f);
+    (void)rig.run (1, kernelId::hpf12dB, 0.1f, 0.25f, 0.0f);
     EXPECT_EQ (shared.x2, 0.0f) << "another key clears it";
     EXPECT_EQ (shared.ownerKey, kernelId::hpf12dB);
 }
@@ -182,13 +184,18 @@ TEST (StateVariableKernels, MatchTheirFilterSettingsAndMixes)
         float q, k;
         float fcAt[2]; // at lfo 0 and 1
     };
-    const Case cases[] = { { kernelId::lpfSvf1, svfMode::lowPass, 0.8f, 1.0f, { 5000.0f, 5000.0f - (1.0f - 0.3f) * 5000.0f } },
-                           { kernelId::hpfSvf1, svfMode::highPass, 1.5f - 1.5f * 0.6f, 0.111f, { 5000.0f, 5000.0f - (5000.0f - 0.3f * 5000.0f) } },
-                           { kernelId::peakSvf, svfMode::peak, 0.8f, 1.0f, { 0.0f, 5000.0f } },
-                           { kernelId::bpfSvf1, svfMode::bandPass, 0.8f, 0.0f, { 0.0f, 5000.0f } } };
+    const Case cases[] = {
+        {kernelId::lpfSvf1, svfMode::lowPass, 0.8f, 1.0f, {5000.0f, 5000.0f - (1.0f - 0.3f) * 5000.0f}},
+        {kernelId::hpfSvf1,
+         svfMode::highPass,
+         1.5f - 1.5f * 0.6f,
+         0.111f,
+         {5000.0f, 5000.0f - (5000.0f - 0.3f * 5000.0f)}},
+        {kernelId::peakSvf, svfMode::peak, 0.8f, 1.0f, {0.0f, 5000.0f}},
+        {kernelId::bpfSvf1, svfMode::bandPass, 0.8f, 0.0f, {0.0f, 5000.0f}}};
 
     for (const auto& c : cases)
-        for (const int end : { 0, 1 })
+        for (const int end : {0, 1})
         {
             const auto lfo = static_cast<float> (end);
             KernelRig rig;
@@ -203,7 +210,7 @@ TEST (StateVariableKernels, MatchTheirFilterSettingsAndMixes)
                 const float wetL = svfProcess (left, l), wetR = svfProcess (right, r);
                 const auto out = rig.run (4, c.id, l, r, lfo);
                 ASSERT_EQ (out.left, blend (l, wetL, 0.7f)) << c.id << " " << lfo << " " << i;
-                if (! std::isnan (r))
+                if (!std::isnan (r))
                 {
                     ASSERT_EQ (out.right, blend (r, wetR, 0.7f)) << c.id << " " << lfo << " " << i;
                 }
@@ -225,7 +232,8 @@ TEST (BandPassAndResonatorKernels, ThinStaysWithinOneAndResonatorRetunesOnlyWhen
     rig.set (2, p::fc, 2000.0f), rig.set (2, p::bw, 500.0f), rig.set (2, p::q, 3.0f), rig.set (2, p::mix, 0.9071f);
     for (int i = 0; i < 3000; ++i)
     {
-        const auto out = rig.run (2, kernelId::bpfThin, 30.0f * signal (i), -0.01f * signal (i), 0.5f + 0.5f * std::sin (0.001f * static_cast<float> (i)));
+        const auto out = rig.run (2, kernelId::bpfThin, 30.0f * signal (i), -0.01f * signal (i),
+                                  0.5f + 0.5f * std::sin (0.001f * static_cast<float> (i)));
         ASSERT_LE (std::abs (out.left), 1.0f);
         ASSERT_LE (std::abs (out.right), 1.0f);
     }
@@ -233,22 +241,22 @@ TEST (BandPassAndResonatorKernels, ThinStaysWithinOneAndResonatorRetunesOnlyWhen
     EXPECT_EQ (rig.run (2, kernelId::bpfThin, notANumber, notANumber, 0.5f).left, 0.0f);
 
     rig.set (3, p::freq1, 3000.0f), rig.set (3, p::freq2, 3000.0f), rig.set (3, p::q, 0.9f), rig.set (3, p::mix, 1.0f);
-    (void) rig.run (3, kernelId::resonator, 1.0f, 1.0f, 0.2f);
+    (void)rig.run (3, kernelId::resonator, 1.0f, 1.0f, 0.2f);
     auto& left = rig.banks().resonators[6];
     left.c = 0.25f; // marks a retune
-    (void) rig.run (3, kernelId::resonator, 0.0f, 0.0f, 0.9f);
+    (void)rig.run (3, kernelId::resonator, 0.0f, 0.0f, 0.9f);
     EXPECT_EQ (left.c, 0.25f);
     rig.set (3, p::freq2, 9000.0f);
-    (void) rig.run (3, kernelId::resonator, 0.0f, 0.0f, 0.5f);
+    (void)rig.run (3, kernelId::resonator, 0.0f, 0.0f, 0.5f);
     EXPECT_EQ (left.frequency, 6000.0f);
 }
 
 TEST (FilterKernels, AbsurdParametersStayInsideTheBanksAndPrepareToPlayRecovers)
 {
-    const int kernels[] = { 2, 3, 4, 5, 6, 11, 12, 13, 18, 19, 22, 26, 27, 28, 31, 32, 33, 34, 45, 46, 47 };
+    const int kernels[] = {2, 3, 4, 5, 6, 11, 12, 13, 18, 19, 22, 26, 27, 28, 31, 32, 33, 34, 45, 46, 47};
     const float inf = std::numeric_limits<float>::infinity();
-    for (const double rate : { 1.0, 44100.0, 192000.0 })
-        for (const float v : { 1.0e30f, -1.0e30f, inf, -inf, notANumber, -7.0f, 0.0f })
+    for (const double rate : {1.0, 44100.0, 192000.0})
+        for (const float v : {1.0e30f, -1.0e30f, inf, -inf, notANumber, -7.0f, 0.0f})
         {
             KernelRig rig (rate);
             for (int s = 0; s < numSlots; ++s)
@@ -268,12 +276,14 @@ TEST (FilterKernels, AbsurdParametersStayInsideTheBanksAndPrepareToPlayRecovers)
             // The cleared banks come back with sane settings.
             rig.model->prepareToPlay (48000.0);
             rig.fs = 48000.0f;
-            for (const int kernel : { 2, 3, 4, 5, 6, 11, 12, 13, 18, 19, 22, 26, 27, 28, 32, 45, 46, 47 })
+            for (const int kernel : {2, 3, 4, 5, 6, 11, 12, 13, 18, 19, 22, 26, 27, 28, 32, 45, 46, 47})
             {
-                rig.set (0, p::fc, 1000.0f), rig.set (0, p::fmin, 0.5f), rig.set (0, p::q, 0.7f), rig.set (0, p::res, 0.5f);
+                rig.set (0, p::fc, 1000.0f), rig.set (0, p::fmin, 0.5f), rig.set (0, p::q, 0.7f),
+                    rig.set (0, p::res, 0.5f);
                 rig.set (0, p::gain, 2.0f), rig.set (0, p::drive, 0.5f), rig.set (0, p::mix, 0.5f);
                 const auto out = rig.run (0, kernel, 0.5f, -0.5f, 0.3f);
-                ASSERT_TRUE (std::isfinite (out.left) && std::isfinite (out.right)) << kernel << " " << v << " " << rate;
+                ASSERT_TRUE (std::isfinite (out.left) && std::isfinite (out.right))
+                    << kernel << " " << v << " " << rate;
             }
         }
 }
@@ -281,9 +291,9 @@ TEST (FilterKernels, AbsurdParametersStayInsideTheBanksAndPrepareToPlayRecovers)
 TEST (FilterKernels, OtherIdsAreLeftToTheirFamilies)
 {
     KernelRig rig;
-    const KernelContext context { rig.model->kernelParams (0), rig.model->kernelBanks(), rig.model->sineTable, rig.fs, 0 };
-    for (const int id : { kernelId::lpfComb, kernelId::hpfComb, kernelId::tremelo, kernelId::lpfColor, 51 })
-        EXPECT_FALSE (runFilterKernel (context, id, { 0.5f, 0.5f }, 0.5f, { rig.outLeft, rig.outRight })) << id;
+    const KernelContext context{rig.model->kernelParams (0), rig.model->kernelBanks(), rig.model->sineTable, rig.fs, 0};
+    for (const int id : {kernelId::lpfComb, kernelId::hpfComb, kernelId::tremelo, kernelId::lpfColor, 51})
+        EXPECT_FALSE (runFilterKernel (context, id, {0.5f, 0.5f}, 0.5f, {rig.outLeft, rig.outRight})) << id;
 }
 
 TEST (DrivenKernels, MatchTheirRecipesAtBothSweepEnds)
@@ -291,12 +301,12 @@ TEST (DrivenKernels, MatchTheirRecipesAtBothSweepEnds)
     constexpr int s = 1;
     constexpr float fc = 3000.0f, fmin = 0.2f, q = 0.7f, res = 0.6f, drive = 0.4f, mix = 0.8f;
     const float damping = 1.5f - 1.5f * res;
-    const float lowFc[] = { fc, fc - (1.0f - fmin) * fc };      // "LPF" sweeps at lfo 0 and 1
-    const float highFc[] = { fc, fc - (fc - fmin * fc) };       // "HPF" sweeps
+    const float lowFc[] = {fc, fc - (1.0f - fmin) * fc}; // "LPF" sweeps at lfo 0 and 1
+    const float highFc[] = {fc, fc - (fc - fmin * fc)};  // "HPF" sweeps
     constexpr float fs = 48000.0f;
 
-    for (const int id : { 5, 6, 12, 13, 31, 32, 45, 46, 47 })
-        for (const int end : { 0, 1 })
+    for (const int id : {5, 6, 12, 13, 31, 32, 45, 46, 47})
+        for (const int end : {0, 1})
         {
             KernelRig rig;
             rig.set (s, p::fc, fc), rig.set (s, p::fmin, fmin), rig.set (s, p::q, q), rig.set (s, p::res, res);
@@ -307,53 +317,73 @@ TEST (DrivenKernels, MatchTheirRecipesAtBothSweepEnds)
             ShaperObject shaper;
             BiquadSection bqL, bqR;
             TwoPoleResonator resL, resR;
-            const auto svf = [&] (float f, int mode, float d, float k, StereoPair x) {
+            const auto svf = [&] (float f, int mode, float d, float k, StereoPair x)
+            {
                 svfSet (svfL, fs, f, mode, d, k), svfSet (svfR, fs, f, mode, d, k);
-                return StereoPair { svfProcess (svfL, x.left), svfProcess (svfR, x.right) };
+                return StereoPair{svfProcess (svfL, x.left), svfProcess (svfR, x.right)};
             };
-            const auto mixDrive = [&] (StereoPair shaped, StereoPair plain) {
-                return StereoPair { drive * shaped.left + (1.0f - drive) * plain.left, drive * shaped.right + (1.0f - drive) * plain.right };
+            const auto mixDrive = [&] (StereoPair shaped, StereoPair plain)
+            {
+                return StereoPair{drive * shaped.left + (1.0f - drive) * plain.left,
+                                  drive * shaped.right + (1.0f - drive) * plain.right};
             };
 
             for (int i = 0; i < 600; ++i)
             {
-                const StereoPair in { passages (i), -passages (i + 17) };
-                StereoPair wet {};
+                const StereoPair in{passages (i), -passages (i + 17)};
+                StereoPair wet{};
                 float m = mix;
                 switch (id)
                 {
-                    case 5: { const auto v = svf (lowFc[end], 1, q, drive, in); wet = fuzzShape (shaper, v.left, v.right, drive); break; }
-                    case 12: { const auto v = svf (highFc[end], 2, damping, 0.111f, in); wet = fuzzShape (shaper, v.left, v.right, drive); break; }
-                    case 6:
-                    {
-                        const auto v = mixDrive (grungeShape (shaper, in.left, in.right, 0.7f, 6), in);
-                        const auto c = designLowPass (lowFc[end], q, fs);
-                        wet = { biquadProcess (bqL, v.left, c, 6), biquadProcess (bqR, v.right, c, 6) };
-                        break;
-                    }
-                    case 13: wet = svf (highFc[end], 2, damping, 0.111f, mixDrive (grungeShape (shaper, in.left, in.right, 0.7f, 13), in)); break;
-                    case 32:
-                    {
-                        const auto v = svf ((fc - 100.0f) * lfo + 100.0f, 3, q, 0.0f, in);
-                        wet = mixDrive (grungeShape (shaper, v.left, v.right, 0.7f, 32), v);
-                        break;
-                    }
-                    case 31:
-                    {
-                        const auto v = svf (fc * lfo, 3, q, 0.0f, in);
-                        resonatorFollow (resL, 5800.0f * lfo + 2200.0f, 0.9f, fs);
-                        resonatorFollow (resR, 5800.0f * lfo + 2200.0f, 0.9f, fs);
-                        const auto g = grungeShape (shaper, in.left, in.right, 0.7f, 31);
-                        wet = { (v.left + resonatorProcess (resL, in.left) + g.left * 0.025119f) * 0.5f,
-                                (v.right + resonatorProcess (resR, in.right) + g.right * 0.025119f) * 0.5f };
-                        break;
-                    }
-                    case 45: wet = fuzzShape (shaper, in.left, in.right, drive); break;
-                    case 46: wet = grungeShape (shaper, in.left, in.right, 0.7f, 46), m = drive; break;
-                    default:
-                        rectifierFilter (shaper, in.left, in.right, wet.left, wet.right);
-                        m = drive;
-                        break;
+                case 5:
+                {
+                    const auto v = svf (lowFc[end], 1, q, drive, in);
+                    wet = fuzzShape (shaper, v.left, v.right, drive);
+                    break;
+                }
+                case 12:
+                {
+                    const auto v = svf (highFc[end], 2, damping, 0.111f, in);
+                    wet = fuzzShape (shaper, v.left, v.right, drive);
+                    break;
+                }
+                case 6:
+                {
+                    const auto v = mixDrive (grungeShape (shaper, in.left, in.right, 0.7f, 6), in);
+                    const auto c = designLowPass (lowFc[end], q, fs);
+                    wet = {biquadProcess (bqL, v.left, c, 6), biquadProcess (bqR, v.right, c, 6)};
+                    break;
+                }
+                case 13:
+                    wet = svf (highFc[end], 2, damping, 0.111f,
+                               mixDrive (grungeShape (shaper, in.left, in.right, 0.7f, 13), in));
+                    break;
+                case 32:
+                {
+                    const auto v = svf ((fc - 100.0f) * lfo + 100.0f, 3, q, 0.0f, in);
+                    wet = mixDrive (grungeShape (shaper, v.left, v.right, 0.7f, 32), v);
+                    break;
+                }
+                case 31:
+                {
+                    const auto v = svf (fc * lfo, 3, q, 0.0f, in);
+                    resonatorFollow (resL, 5800.0f * lfo + 2200.0f, 0.9f, fs);
+                    resonatorFollow (resR, 5800.0f * lfo + 2200.0f, 0.9f, fs);
+                    const auto g = grungeShape (shaper, in.left, in.right, 0.7f, 31);
+                    wet = {(v.left + resonatorProcess (resL, in.left) + g.left * 0.025119f) * 0.5f,
+                           (v.right + resonatorProcess (resR, in.right) + g.right * 0.025119f) * 0.5f};
+                    break;
+                }
+                case 45:
+                    wet = fuzzShape (shaper, in.left, in.right, drive);
+                    break;
+                case 46:
+                    wet = grungeShape (shaper, in.left, in.right, 0.7f, 46), m = drive;
+                    break;
+                default:
+                    rectifierFilter (shaper, in.left, in.right, wet.left, wet.right);
+                    m = drive;
+                    break;
                 }
                 const auto out = rig.run (s, id, in.left, in.right, lfo);
                 ASSERT_EQ (out.left, blend (in.left, wet.left, m)) << id << " " << end << " " << i;
@@ -384,7 +414,7 @@ TEST (DrivenKernels, LpfGrungeIsolatesItsSectionsByItsKey)
     KernelRig rig;
     rig.set (2, p::fc, 2000.0f), rig.set (2, p::q, 0.7f), rig.set (2, p::drive, 0.0f), rig.set (2, p::mix, 1.0f);
     for (int i = 0; i < 50; ++i)
-        (void) rig.run (2, kernelId::hpf12dB, passages (i), passages (i), 0.0f);
+        (void)rig.run (2, kernelId::hpf12dB, passages (i), passages (i), 0.0f);
 
     const auto c = designLowPass (2000.0f, 0.7f, 48000.0f);
     EXPECT_EQ (rig.run (2, kernelId::lpfGrunge, 0.5f, 0.5f, 0.0f).left, c.b0 * 0.5f);

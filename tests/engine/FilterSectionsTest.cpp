@@ -15,8 +15,7 @@ const float notANumber = std::numeric_limits<float>::quiet_NaN();
 
 // Amplitude of a unit sine at f after the process has settled, by projection
 // onto sine and cosine.
-template <typename Process>
-double measuredGain (Process&& process, double f)
+template <typename Process> double measuredGain (Process&& process, double f)
 {
     constexpr int settle = 8192, n = 48000;
     double sum = 0.0, cosSum = 0.0;
@@ -57,8 +56,8 @@ TEST (BiquadSection, NewOwnerKeyStartsFromZeroHistory)
 
 TEST (BiquadDesigns, MatchTheTextbookSecondOrderSections)
 {
-    for (const double fc : { 100.0, 1000.0, 9000.0 })
-        for (const double q : { 0.5, 0.7071, 1.414 })
+    for (const double fc : {100.0, 1000.0, 9000.0})
+        for (const double q : {0.5, 0.7071, 1.414})
         {
             const double w = 2.0 * M_PI * fc / rate, alpha = std::sin (w) / (2.0 * q), a0 = 1.0 + alpha;
             const auto lp = designLowPass (static_cast<float> (fc), static_cast<float> (q), fs);
@@ -86,7 +85,7 @@ TEST (BiquadDesigns, PeakingIsFlatAtUnitGainAndReachesGAtItsCentre)
     EXPECT_EQ (flat.b2, flat.a2);
 
     // The 3.1412 prewarp puts the centre at fc x 3.1412 / pi.
-    for (const double g : { -6.0, 6.0, 24.0 })
+    for (const double g : {-6.0, 6.0, 24.0})
     {
         const auto c = designPeak (6000.0f, static_cast<float> (g), 1000.0f, fs);
         const double centre = 6000.0 * 3.1412 / M_PI;
@@ -108,7 +107,7 @@ TEST (StateVariableFilter, PlainStepFollowsTheRecursionInEveryMode)
             low = low + filter.f * band;
             const float high = x - low - 0.6f * band;
             band = filter.f * high + band;
-            const float expected[] = { 0.0f, low, high, band, low + high, low - high, 0.0f };
+            const float expected[] = {0.0f, low, high, band, low + high, low - high, 0.0f};
             ASSERT_EQ (svfProcess (filter, x), expected[mode]) << mode << " " << i;
         }
         EXPECT_NEAR (filter.f, 2.0 * std::sin (M_PI * 1200.0 / (2.0 * rate)), 1e-7);
@@ -125,7 +124,7 @@ TEST (StateVariableFilter, DecaysFromThe1026thZeroAfterATone)
     StateVariableFilter filter;
     svfSet (filter, fs, 800.0f, svfMode::bandPass, 0.2f, 0.0f);
     for (int i = 0; i < 500; ++i)
-        (void) svfProcess (filter, std::sin (0.1f * static_cast<float> (i)));
+        (void)svfProcess (filter, std::sin (0.1f * static_cast<float> (i)));
 
     // Reference: the same filter with its silence count reset, decayed by hand.
     for (int zero = 1; zero <= 1030; ++zero)
@@ -156,7 +155,7 @@ TEST (StateVariableFilter, ShapedSettlesAtThreeQuartersOfAConstant)
 
     // A long silence zeroes the band state on every sample.
     for (int i = 0; i < 1030; ++i)
-        (void) svfProcessShaped (filter, 0.0f);
+        (void)svfProcessShaped (filter, 0.0f);
     EXPECT_LT (std::abs (filter.band), 1e-3f);
 }
 
@@ -204,17 +203,17 @@ TEST (TwoPoleResonator, FollowsItsRecursionAndRetunesOnlyOnChange)
 TEST (BandPassPair, EdgesStayInsideTheirLimits)
 {
     BandPassPair pair;
-    (void) bandPassPair (pair, 0.1f, 1.0f, 2000.0f, 3.0f, 1.0f, fs);
+    (void)bandPassPair (pair, 0.1f, 1.0f, 2000.0f, 3.0f, 1.0f, fs);
     EXPECT_EQ (pair.lower, 10.0f);
     EXPECT_EQ (pair.half, 24000.0f);
 
-    (void) bandPassPair (pair, 0.1f, 23000.0f, 2000.0f, 12.0f, 1.0f, fs);
+    (void)bandPassPair (pair, 0.1f, 23000.0f, 2000.0f, 12.0f, 1.0f, fs);
     EXPECT_EQ (pair.upper, 24000.0f - 12.0f);
     EXPECT_NEAR (pair.lower, std::sqrt (1000.0 * 1000.0 + 23000.0 * 23000.0) - 1000.0, 0.01);
 
     // Unchanged settings (within 1e-7) keep the design; not a number changes nothing.
     pair.lowPassCoefficients.b0 = 42.0f;
-    (void) bandPassPair (pair, 0.1f, 23000.0f, 2000.0f, 12.0f, 1.0f, fs);
+    (void)bandPassPair (pair, 0.1f, 23000.0f, 2000.0f, 12.0f, 1.0f, fs);
     EXPECT_EQ (bandPassPair (pair, notANumber, 2000.0f, 500.0f, 3.0f, 0.9f, fs), 0.0f);
     EXPECT_EQ (pair.lowPassCoefficients.b0, 42.0f);
 }
@@ -227,7 +226,8 @@ TEST (BandPassPair, NormalisesByALaggingPeakAndLimitsToOne)
         const float x = 40.0f * std::sin (0.27f * static_cast<float> (i));
         const float y = bandPassPair (pair, x, 2000.0f, 500.0f, 3.0f, 0.9f, fs);
         ASSERT_LE (std::abs (y), 1.0f);
-        ASSERT_EQ (y, std::clamp ((1.0f - 0.9f) * x + pair.output / std::max (pair.peak.peak, 1.0f) * 0.9f, -1.0f, 1.0f));
+        ASSERT_EQ (y,
+                   std::clamp ((1.0f - 0.9f) * x + pair.output / std::max (pair.peak.peak, 1.0f) * 0.9f, -1.0f, 1.0f));
     }
     EXPECT_GT (pair.peak.peak, 1.0f);
     EXPECT_EQ (pair.peak.history[5], pair.peak.peak);
@@ -235,7 +235,7 @@ TEST (BandPassPair, NormalisesByALaggingPeakAndLimitsToOne)
     // The register takes the previous newest value, not the new magnitude, so
     // it falls when a smaller newest value is pushed out.
     PeakRegister r;
-    for (const float m : { 1.0f, 3.0f, 2.0f, 2.5f })
+    for (const float m : {1.0f, 3.0f, 2.0f, 2.5f})
         peakRegisterPush (r, m);
     EXPECT_EQ (r.peak, 3.0f) << "2.5 does not exceed 3";
     peakRegisterPush (r, 5.0f);
@@ -247,13 +247,13 @@ TEST (FilterMemories, ClearHistoriesButKeepKeysAndFades)
     auto banks = std::make_unique<FilterBanks>();
     const auto c = designLowPass (1000.0f, 1.0f, fs);
     for (int i = 0; i < FilterBanks::biquadCount; ++i)
-        (void) biquadProcess (banks->biquad (i), 0.5f, c, 19);
+        (void)biquadProcess (banks->biquad (i), 0.5f, c, 19);
     for (int i = 0; i < FilterBanks::objectCount; ++i)
     {
-        (void) svfProcess (banks->filter (i), 0.5f);
+        (void)svfProcess (banks->filter (i), 0.5f);
         auto& shaper = banks->shaper (i);
-        (void) fuzzShape (shaper, 0.5f, 0.5f, 1.0f);
-        (void) grungeShape (shaper, 0.0f, 0.0f, 0.7f, 46);
+        (void)fuzzShape (shaper, 0.5f, 0.5f, 1.0f);
+        (void)grungeShape (shaper, 0.0f, 0.0f, 0.7f, 46);
         float l = 0.0f, r = 0.0f;
         rectifierFilter (shaper, 0.5f, 0.5f, l, r);
     }
@@ -274,24 +274,25 @@ TEST (FilterMemories, ClearHistoriesButKeepKeysAndFades)
 TEST (FilterRecovery, AbsurdTuningsDoNotLeaveSectionsStuck)
 {
     constexpr float fs = 48000.0f;
-    const float absurd[] = { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), 1.0e30f, -1.0e30f };
+    const float absurd[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), 1.0e30f,
+                            -1.0e30f};
     for (const float bad : absurd)
     {
         BiquadSection biquad;
         for (int i = 0; i < 4; ++i)
-            (void) biquadProcess (biquad, 0.5f, designLowPass (bad, 0.7f, fs), 2);
+            (void)biquadProcess (biquad, 0.5f, designLowPass (bad, 0.7f, fs), 2);
         EXPECT_TRUE (std::isfinite (biquadProcess (biquad, 0.5f, designLowPass (1000.0f, 0.7f, fs), 2))) << bad;
 
         StateVariableFilter filter;
         svfSet (filter, fs, bad, svfMode::lowPass, 0.5f, 0.0f);
         for (int i = 0; i < 4; ++i)
-            (void) svfProcess (filter, 0.5f);
+            (void)svfProcess (filter, 0.5f);
         svfSet (filter, fs, 1000.0f, svfMode::lowPass, 0.5f, 0.0f);
         EXPECT_TRUE (std::isfinite (svfProcess (filter, 0.5f))) << bad;
 
         BandPassPair pair;
         for (int i = 0; i < 4; ++i)
-            (void) bandPassPair (pair, 0.5f, bad, 500.0f, 3.0f, 1.0f, fs);
+            (void)bandPassPair (pair, 0.5f, bad, 500.0f, 3.0f, 1.0f, fs);
         float y = 0.0f;
         for (int i = 0; i < 4; ++i)
             y = bandPassPair (pair, 0.5f, 2000.0f, 500.0f, 3.0f, 1.0f, fs);

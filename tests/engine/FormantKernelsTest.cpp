@@ -36,9 +36,9 @@ struct FormantRig
 
     StereoPair run (int s, int kernel, float inLeft, float inRight, float lfo)
     {
-        const KernelContext context { model->kernelParams (s), banks(), model->sineTable, fs, s };
-        dispatchKernel (context, kernel, { inLeft, inRight }, lfo, { outLeft, outRight });
-        return { outLeft, outRight };
+        const KernelContext context{model->kernelParams (s), banks(), model->sineTable, fs, s};
+        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
+        return {outLeft, outRight};
     }
 };
 
@@ -56,8 +56,8 @@ float noise (int i)
 struct ReferenceFormant
 {
     StateVariableFilter filter;
-    std::array<float, 7> w {};
-    std::array<float, 6> past {};
+    std::array<float, 7> w{};
+    std::array<float, 6> past{};
     BandPassPair pair;
     float newest = 0.0f;
     float peak = 0.0f;
@@ -110,18 +110,18 @@ double stageGain (int vowel, double f, float fs)
 
 TEST (FormantFilter, VowelDesignExpandsTheFormantPoles)
 {
-    for (const float fs : { 44100.0f, 96000.0f })
+    for (const float fs : {44100.0f, 96000.0f})
         for (int vowel = 0; vowel < 4; ++vowel)
         {
             // The product of the three conjugate pairs' quadratics, in double.
-            std::array<double, 7> a { 1.0 };
+            std::array<double, 7> a{1.0};
             for (std::size_t i = 0; i < 3; ++i)
             {
                 const auto& row = vowelTable[static_cast<std::size_t> (vowel)];
                 const double r = std::exp (-M_PI * static_cast<double> (row.bandwidth[i] / fs));
                 const double theta = 2.0 * M_PI * static_cast<double> (row.frequency[i] / fs);
-                const double q[3] = { 1.0, -2.0 * r * std::cos (theta), r * r };
-                std::array<double, 7> next {};
+                const double q[3] = {1.0, -2.0 * r * std::cos (theta), r * r};
+                std::array<double, 7> next{};
                 for (std::size_t k = 0; k < 7; ++k)
                     for (std::size_t j = 0; j < 3 && j <= k; ++j)
                         next[k] += q[j] * a[k - j];
@@ -139,7 +139,7 @@ TEST (FormantFilter, VowelDesignExpandsTheFormantPoles)
 
 TEST (FormantFilter, VowelStageResonatesAtTheFormantsAndDecays)
 {
-    for (const float fs : { 44100.0f, 48000.0f })
+    for (const float fs : {44100.0f, 48000.0f})
         for (int vowel = 0; vowel < 4; ++vowel)
             for (const float formant : vowelTable[static_cast<std::size_t> (vowel)].frequency)
             {
@@ -156,7 +156,7 @@ TEST (FormantFilter, VowelStageResonatesAtTheFormantsAndDecays)
                 EXPECT_GT (best, 1.5 * stageGain (vowel, 1.08 * f, fs)) << vowel << " " << f;
             }
 
-    for (const float fs : { 1.0f, 8000.0f, 44100.0f, 48000.0f, 96000.0f, 192000.0f })
+    for (const float fs : {1.0f, 8000.0f, 44100.0f, 48000.0f, 96000.0f, 192000.0f})
         for (int vowel = 0; vowel < 4; ++vowel)
         {
             FormantFilter filter;
@@ -166,7 +166,8 @@ TEST (FormantFilter, VowelStageResonatesAtTheFormantsAndDecays)
             {
                 const float y = vowelStage (filter, n == 0 ? 1.0f : 0.0f);
                 ASSERT_TRUE (std::isfinite (y));
-                (n < 2000 ? early : late) += n >= 190000 || n < 2000 ? static_cast<double> (y) * static_cast<double> (y) : 0.0;
+                (n < 2000 ? early : late) +=
+                    n >= 190000 || n < 2000 ? static_cast<double> (y) * static_cast<double> (y) : 0.0;
             }
             EXPECT_LT (late, 1.0e-12 * early + 1.0e-30) << "stable at " << fs << ", vowel " << vowel;
         }
@@ -176,15 +177,15 @@ TEST (FormantFilter, BandPassFollowsTheLfoAndNonNumbersChangeNothing)
 {
     constexpr float fs = 48000.0f;
     FormantFilter filter;
-    (void) formantProcess (filter, 0.2f, 1, 0.0f, 0.5f, 1000.0f, fs);
+    (void)formantProcess (filter, 0.2f, 1, 0.0f, 0.5f, 1000.0f, fs);
     EXPECT_EQ (filter.pair.fc, 2976.0f);
     EXPECT_EQ (filter.pair.bandwidth, 744.0f);
 
-    (void) formantProcess (filter, 0.2f, 1, 1.0f, 0.5f, 1000.0f, fs);
+    (void)formantProcess (filter, 0.2f, 1, 1.0f, 0.5f, 1000.0f, fs);
     EXPECT_EQ (filter.pair.fc, 679.0f + 2976.0f);
     EXPECT_FLOAT_EQ (filter.pair.bandwidth, (679.0f + 2976.0f) * 1.67f);
 
-    (void) formantProcess (filter, 0.2f, 1, 0.1f, 0.5f, 1000.0f, fs);
+    (void)formantProcess (filter, 0.2f, 1, 0.1f, 0.5f, 1000.0f, fs);
     EXPECT_FLOAT_EQ (filter.pair.bandwidth, 0.25f * (0.1f * 679.0f + 2976.0f)) << "raised to a quarter of the centre";
 
     const auto before = filter;
@@ -196,11 +197,11 @@ TEST (FormantFilter, BandPassFollowsTheLfoAndNonNumbersChangeNothing)
     EXPECT_EQ (filter.normaliser.peak, before.normaliser.peak);
 
     FormantBanks banks;
-    (void) formantProcess (banks.filter (3), 0.7f, 2, 0.5f, 0.5f, 1000.0f, fs);
+    (void)formantProcess (banks.filter (3), 0.7f, 2, 0.5f, 0.5f, 1000.0f, fs);
     EXPECT_EQ (banks.filter (3).designedVowel, 2) << "designed before its first output";
     clearFormantMemories (banks);
     EXPECT_EQ (banks.filter (3).designedVowel, noVowel);
-    EXPECT_EQ (banks.filter (3).history, (std::array<float, 6> {}));
+    EXPECT_EQ (banks.filter (3).history, (std::array<float, 6>{}));
     EXPECT_EQ (banks.filter (3).pair.peak.peak, 0.0f);
     EXPECT_EQ (&banks.filter (99), &banks.filter (9));
 }
@@ -208,27 +209,27 @@ TEST (FormantFilter, BandPassFollowsTheLfoAndNonNumbersChangeNothing)
 TEST (FormantKernels, VowelComesFromTheRawValueInThirds)
 {
     FormantRig rig;
-    const std::pair<float, int> cases[] = { { 0.0f, 0 },        { 0.333f, 0 },  { 1.0f / 3.0f, 1 }, { 0.5f, 1 },
-                                            { 0.666f, 1 },      { 2.0f / 3.0f, 2 }, { 0.999f, 2 },   { 1.0f, 3 },
-                                            { 1.0e30f, 3 },     { -0.5f, 0 },   { notANumber, 0 } };
+    const std::pair<float, int> cases[] = {{0.0f, 0},    {0.333f, 0},      {1.0f / 3.0f, 1}, {0.5f, 1},
+                                           {0.666f, 1},  {2.0f / 3.0f, 2}, {0.999f, 2},      {1.0f, 3},
+                                           {1.0e30f, 3}, {-0.5f, 0},       {notANumber, 0}};
     for (const auto& [raw, vowel] : cases)
     {
         rig.set (2, p::vowel, raw);
-        (void) rig.run (2, kernelId::formant, 0.1f, 0.1f, 0.5f);
+        (void)rig.run (2, kernelId::formant, 0.1f, 0.1f, 0.5f);
         EXPECT_EQ (rig.banks().formants.filters[4].designedVowel, vowel) << raw;
         EXPECT_EQ (rig.banks().formants.filters[5].designedVowel, vowel) << raw;
     }
 
     rig.set (2, p::vowel, 1.0f);
     rig.model->kernelParams (2).factor.drainingRelease (p::vowel, 0.1f);
-    (void) rig.run (2, kernelId::formant, 0.1f, 0.1f, 0.5f);
+    (void)rig.run (2, kernelId::formant, 0.1f, 0.1f, 0.5f);
     EXPECT_EQ (rig.banks().formants.filters[4].designedVowel, 3) << "the modulation factor is ignored";
 }
 
 TEST (FormantKernels, FormantMatchesItsRecipeAtBothSweepEnds)
 {
     constexpr int s = 3;
-    for (const float lfo : { 0.0f, 1.0f })
+    for (const float lfo : {0.0f, 1.0f})
     {
         FormantRig rig;
         rig.set (s, p::vowel, 0.5f), rig.set (s, p::fc, 2500.0f), rig.set (s, p::mix, 0.6f);
@@ -248,7 +249,8 @@ TEST (FormantKernels, FormantMatchesItsRecipeAtBothSweepEnds)
     FormantRig rig;
     rig.set (0, p::fc, 100.0f), rig.set (0, p::mix, 0.0f);
     for (int n = 0; n < 100; ++n)
-        ASSERT_EQ (rig.run (0, kernelId::formant, noise (n), 0.25f, 0.7f).left, 1.333f * noise (n)) << "dry scaled by 1.333";
+        ASSERT_EQ (rig.run (0, kernelId::formant, noise (n), 0.25f, 0.7f).left, 1.333f * noise (n))
+            << "dry scaled by 1.333";
     EXPECT_EQ (rig.run (0, kernelId::formant, notANumber, notANumber, 0.7f).left, 0.0f);
 }
 
@@ -256,11 +258,12 @@ TEST (FormantKernels, ModulatedFormantsMatchTheirRecipes)
 {
     constexpr int s = 1;
     constexpr float fc = 1800.0f, freq1 = 3000.0f, amount = 0.8f, mix = 0.7f;
-    for (const int id : { kernelId::formantAmDsb, kernelId::formantAmSsb })
-        for (const float lfo : { 0.0f, 1.0f })
+    for (const int id : {kernelId::formantAmDsb, kernelId::formantAmSsb})
+        for (const float lfo : {0.0f, 1.0f})
         {
             FormantRig rig;
-            rig.set (s, p::fc, fc), rig.set (s, p::freq1, freq1), rig.set (s, p::amount, amount), rig.set (s, p::mix, mix);
+            rig.set (s, p::fc, fc), rig.set (s, p::freq1, freq1), rig.set (s, p::amount, amount),
+                rig.set (s, p::mix, mix);
             rig.set (s, p::vowel, 1.0f); // not read: these kernels always use vowel 1
             const float tuned = lfo == 0.0f ? 333.0f : fc;
             ReferenceFormant left (1, rig.fs), right (1, rig.fs);
@@ -270,10 +273,12 @@ TEST (FormantKernels, ModulatedFormantsMatchTheirRecipes)
             {
                 const float l = noise (n), r = -0.5f * noise (n + 5);
                 const auto out = rig.run (s, id, l, r, lfo);
-                const StereoPair f { left.process (l, 1, lfo, mix, tuned, rig.fs), right.process (r, 1, lfo, mix, tuned, rig.fs) };
-                auto u = threeToneProcess (*modulator, f.left, f.right, freq1, amount, rig.fs, id, rig.model->sineTable);
+                const StereoPair f{left.process (l, 1, lfo, mix, tuned, rig.fs),
+                                   right.process (r, 1, lfo, mix, tuned, rig.fs)};
+                auto u =
+                    threeToneProcess (*modulator, f.left, f.right, freq1, amount, rig.fs, id, rig.model->sineTable);
                 if (id == kernelId::formantAmSsb)
-                    for (auto* ch : { &u.left, &u.right })
+                    for (auto* ch : {&u.left, &u.right})
                     {
                         auto& lp = lowPasses[ch == &u.left ? 0 : 1];
                         svfSet (lp, rig.fs, tuned, svfMode::lowPass, 1.7071f, 1.0f);
@@ -292,11 +297,11 @@ TEST (FormantKernels, ModulatedFormantsMatchTheirRecipes)
 TEST (FormantKernels, AbsurdParametersStayFiniteAndBounded)
 {
     const float inf = std::numeric_limits<float>::infinity();
-    const int ids[] = { kernelId::formant, kernelId::formantAmDsb, kernelId::formantAmSsb };
-    for (const double rate : { 1.0, 44100.0, 192000.0 })
+    const int ids[] = {kernelId::formant, kernelId::formantAmDsb, kernelId::formantAmSsb};
+    for (const double rate : {1.0, 44100.0, 192000.0})
     {
         FormantRig rig (rate);
-        for (const float v : { 1.0e30f, -1.0e30f, inf, -inf, notANumber, -7.0f, 0.0f })
+        for (const float v : {1.0e30f, -1.0e30f, inf, -inf, notANumber, -7.0f, 0.0f})
         {
             for (int s = 0; s < numSlots; ++s)
                 for (std::size_t k = 0; k < numKernelParams; ++k)
@@ -304,7 +309,7 @@ TEST (FormantKernels, AbsurdParametersStayFiniteAndBounded)
             for (const int id : ids)
                 for (int s = 0; s < numSlots; ++s)
                     for (int n = 0; n < 16; ++n)
-                        (void) rig.run (s, id, noise (n), -noise (n), 0.7f);
+                        (void)rig.run (s, id, noise (n), -noise (n), 0.7f);
 
             // With a sane blend "FORMANT" is bounded by its normaliser, and
             // nothing is left poisoned for sane settings afterwards.
@@ -318,12 +323,14 @@ TEST (FormantKernels, AbsurdParametersStayFiniteAndBounded)
                 ASSERT_LE (std::abs (out.right), bound) << v << " " << rate;
             }
             for (int s = 0; s < numSlots; ++s)
-                rig.set (s, p::fc, 1000.0f), rig.set (s, p::freq1, 2000.0f), rig.set (s, p::amount, 0.5f), rig.set (s, p::vowel, 0.5f);
+                rig.set (s, p::fc, 1000.0f), rig.set (s, p::freq1, 2000.0f), rig.set (s, p::amount, 0.5f),
+                    rig.set (s, p::vowel, 0.5f);
             for (const int id : ids)
                 for (int n = 0; n < 64; ++n)
                 {
                     const auto out = rig.run (n % numSlots, id, noise (n), -noise (n), 0.4f);
-                    ASSERT_TRUE (std::isfinite (out.left) && std::isfinite (out.right)) << id << " " << v << " " << rate;
+                    ASSERT_TRUE (std::isfinite (out.left) && std::isfinite (out.right))
+                        << id << " " << v << " " << rate;
                 }
         }
     }

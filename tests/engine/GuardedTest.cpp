@@ -69,26 +69,32 @@ TEST (Guarded, ContendedWritersAndReaderSeeOnlyWrittenValues)
 {
     GuardedBlock<std::int32_t, 2> block;
     block.waitingWrite (0, 0);
-    std::atomic<bool> stop { false };
-    std::atomic<bool> badRead { false };
+    std::atomic<bool> stop{false};
+    std::atomic<bool> badRead{false};
 
-    std::thread reader ([&] {
-        while (! stop.load())
+    std::thread reader (
+        [&]
         {
-            const auto v = block.read (0);
-            if (v < 0 || v > 20000 || (v % 2 != 0 && v < 10001))
-                badRead = true;
-        }
-    });
+            while (!stop.load())
+            {
+                const auto v = block.read (0);
+                if (v < 0 || v > 20000 || (v % 2 != 0 && v < 10001))
+                    badRead = true;
+            }
+        });
 
-    std::thread evenWriter ([&] {
-        for (std::int32_t v = 0; v <= 10000; v += 2)
-            block.waitingWrite (0, v);
-    });
-    std::thread oddWriter ([&] {
-        for (std::int32_t v = 10001; v <= 20000; ++v)
-            block.skippingWrite (0, v);
-    });
+    std::thread evenWriter (
+        [&]
+        {
+            for (std::int32_t v = 0; v <= 10000; v += 2)
+                block.waitingWrite (0, v);
+        });
+    std::thread oddWriter (
+        [&]
+        {
+            for (std::int32_t v = 10001; v <= 20000; ++v)
+                block.skippingWrite (0, v);
+        });
 
     evenWriter.join();
     oddWriter.join();

@@ -42,7 +42,7 @@ TEST (KernelCatalogue, NamesSitAtTheirIds)
 
 TEST (KernelCatalogue, IdsOutsideTheCatalogueAreBypass)
 {
-    for (const int id : { -1, 51, 52, 1000, INT_MIN, INT_MAX })
+    for (const int id : {-1, 51, 52, 1000, INT_MIN, INT_MAX})
         EXPECT_EQ (kernelNameOfId (id), "BYPASS") << id;
 }
 
@@ -67,7 +67,7 @@ TEST (KernelCatalogue, ParameterNamesAndUnitsSitAtTheirIndices)
     EXPECT_EQ (kernelParameterUnits[kernelParam::delay1], "s");
     EXPECT_EQ (kernelParameterUnits[kernelParam::amount], " ");
 
-    const std::set<std::string_view> units { "Hz", "%", "s", " " };
+    const std::set<std::string_view> units{"Hz", "%", "s", " "};
     for (const auto unit : kernelParameterUnits)
         EXPECT_EQ (units.count (unit), 1u) << unit;
 }

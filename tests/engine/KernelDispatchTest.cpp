@@ -1,6 +1,6 @@
+#include "kernels/KernelDispatch.h"
 #include "ModelFixture.h"
 #include "kernels/KernelCatalogue.h"
-#include "kernels/KernelDispatch.h"
 
 #include <gtest/gtest.h>
 
@@ -24,19 +24,23 @@ struct DispatchHarness
 
     void run (int s, int kernel, float inLeft, float inRight, float lfo)
     {
-        const KernelContext context { model->kernelParams (s), model->kernelBanks(), model->sineTable, 48000.0f, s };
-        dispatchKernel (context, kernel, { inLeft, inRight }, lfo, { outLeft, outRight });
+        const KernelContext context{model->kernelParams (s), model->kernelBanks(), model->sineTable, 48000.0f, s};
+        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
     }
 };
 
-bool sameBits (float a, float b) { return std::memcmp (&a, &b, sizeof (float)) == 0; }
+bool sameBits (float a, float b)
+{
+    return std::memcmp (&a, &b, sizeof (float)) == 0;
+}
 } // namespace
 
 TEST (KernelDispatch, BypassOutsideSlotsAndUnknownIdsPassBitForBit)
 {
     DispatchHarness h;
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (const auto& [slot, kernel] : { std::pair { 0, kernelId::bypass }, { 5, kernelId::silence }, { 2, 51 }, { 4, 1000 }, { 1, -1 } })
+    for (const auto& [slot, kernel] :
+         {std::pair{0, kernelId::bypass}, {5, kernelId::silence}, {2, 51}, {4, 1000}, {1, -1}})
     {
         h.run (slot, kernel, 0.3f, nan, 0.7f);
         EXPECT_TRUE (sameBits (h.outLeft, 0.3f)) << slot << " " << kernel;
@@ -111,7 +115,7 @@ TEST (KernelDispatch, AbsurdParametersKeepTheOscillatorInTheTable)
     DispatchHarness h;
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (const float fc : { 1.0e30f, -1.0e30f, inf, -inf, nan, -7.0f, 5.0e9f })
+    for (const float fc : {1.0e30f, -1.0e30f, inf, -inf, nan, -7.0f, 5.0e9f})
     {
         h.set (0, kernelParam::fc, fc);
         for (int n = 0; n < 3; ++n)

@@ -81,7 +81,7 @@ TEST_F (Lfo, SquareHasHighPointsUpToDutyAndNothingBelowTheFloor)
 
 TEST_F (Lfo, RampsExpandIntoStraightLines)
 {
-    for (int number : { 2, 3 })
+    for (int number : {2, 3})
     {
         build (number, 1.0);
         EXPECT_EQ (base (0), number == 2 ? 0.0 : 0.999);
@@ -123,7 +123,7 @@ TEST_F (Lfo, UserWavesAreClampedToTheLastLoaded)
     EXPECT_EQ (base (0), 3.0 / 16.0 * 0.999);
 
     addConstantWaves (5);
-    for (int number : { 13, 14 })
+    for (int number : {13, 14})
     {
         table->generate (number, 0.5, 0.0);
         EXPECT_EQ (base (0), 8.0 / 16.0 * 0.999) << number;
@@ -163,9 +163,9 @@ TEST_F (Lfo, ExpansionFollowsTheMagnitudesAndKeepsBasePointsAsTheyAre)
 TEST_F (Lfo, BadShapeInputsStayInRange)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    for (int number : { std::numeric_limits<int>::min(), -1, 0, 1, 2, 3, 4, 5, 6, 7, std::numeric_limits<int>::max() })
-        for (double duty : { std::nan (""), -inf, -1.0, 1.5, inf })
-            for (double floor : { std::nan (""), -1.0, 2.0 })
+    for (int number : {std::numeric_limits<int>::min(), -1, 0, 1, 2, 3, 4, 5, 6, 7, std::numeric_limits<int>::max()})
+        for (double duty : {std::nan (""), -inf, -1.0, 1.5, inf})
+            for (double floor : {std::nan (""), -1.0, 2.0})
             {
                 table->generate (number, duty, floor);
                 for (int i = 0; i < LfoWaveTable::basePoints; ++i)
@@ -182,7 +182,7 @@ TEST_F (Lfo, ReadAdvancesByTheTruncatedStepAndOffsetsByThePhase)
     const auto nextAfter = [this] (std::int32_t position, float frequency)
     {
         std::int32_t next = -1;
-        (void) table->read (position, 0.0f, frequency, 48000.0f, next);
+        (void)table->read (position, 0.0f, frequency, 48000.0f, next);
         return next;
     };
     EXPECT_EQ (nextAfter (12345, 0.0f), 12345);
@@ -205,14 +205,15 @@ TEST_F (Lfo, BadReadInputsStayInsideTheTable)
     const float nan = std::nanf ("");
     const auto wrapped = [] (std::int64_t p) { return static_cast<int> (((p % N) + N) % N); };
 
-    for (std::int32_t position : { std::numeric_limits<std::int32_t>::min(), -1, N, std::numeric_limits<std::int32_t>::max() })
+    for (std::int32_t position :
+         {std::numeric_limits<std::int32_t>::min(), -1, N, std::numeric_limits<std::int32_t>::max()})
     {
         std::int32_t next = -1;
         EXPECT_EQ (table->read (position, nan, nan, 48000.0f, next), table->entry (wrapped (position)));
         EXPECT_EQ (next, wrapped (position));
-        for (float phase : { inf, -inf, -1.0e30f, 7.0f })
-            for (float frequency : { inf, -inf, 1.0e30f, 8.0f })
-                for (float fs : { 0.0f, nan, inf, 1.0e-30f, -48000.0f })
+        for (float phase : {inf, -inf, -1.0e30f, 7.0f})
+            for (float frequency : {inf, -inf, 1.0e30f, 8.0f})
+                for (float fs : {0.0f, nan, inf, 1.0e-30f, -48000.0f})
                 {
                     const float v = table->read (position, phase, frequency, fs, next);
                     ASSERT_TRUE (v >= -0.001f && v <= 1.0f);
@@ -230,8 +231,8 @@ TEST_F (Lfo, ReadersOnlySeeCompleteTables)
     build (0, 0.5);
     const auto sine = entries();
 
-    std::atomic<bool> done { false };
-    std::atomic<int> wrong { 0 };
+    std::atomic<bool> done{false};
+    std::atomic<int> wrong{0};
     const auto check = [&] (int i, float v)
     {
         const auto k = static_cast<std::size_t> (i);
@@ -239,25 +240,31 @@ TEST_F (Lfo, ReadersOnlySeeCompleteTables)
             wrong.fetch_add (1);
     };
 
-    std::thread audio ([&] {
-        std::int32_t position = 0;
-        while (! done.load())
+    std::thread audio (
+        [&]
         {
-            std::int32_t next = 0;
-            check (position, table->read (position, 0.0f, 8000.0f, 48000.0f, next));
-            position = next;
-        }
-    });
-    std::thread editor ([&] {
-        for (int i = 0; ! done.load(); i = (i + 7919) % N)
-            check (i, table->entry (i));
-    });
+            std::int32_t position = 0;
+            while (!done.load())
+            {
+                std::int32_t next = 0;
+                check (position, table->read (position, 0.0f, 8000.0f, 48000.0f, next));
+                position = next;
+            }
+        });
+    std::thread editor (
+        [&]
+        {
+            for (int i = 0; !done.load(); i = (i + 7919) % N)
+                check (i, table->entry (i));
+        });
 
     // Two builders of the same base wave at once: the second waits for the first.
-    std::thread builder ([&] {
-        for (int k = 0; k < 10; ++k)
-            table->expand();
-    });
+    std::thread builder (
+        [&]
+        {
+            for (int k = 0; k < 10; ++k)
+                table->expand();
+        });
     for (int k = 0; k < 10; ++k)
         table->expand();
     builder.join();

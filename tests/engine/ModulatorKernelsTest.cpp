@@ -34,8 +34,8 @@ struct Harness
 
     void run (int s, int kernel, float inLeft, float inRight, float lfo = 0.0f)
     {
-        const KernelContext context { model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s };
-        dispatchKernel (context, kernel, { inLeft, inRight }, lfo, { outLeft, outRight });
+        const KernelContext context{model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s};
+        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
     }
 
     ModulatorObject& modulator (int s) { return model->kernelBanks().modulators[static_cast<std::size_t> (2 * s)]; }
@@ -75,12 +75,12 @@ struct ReferenceThreeTone
         if (std::fabs (static_cast<float> (target) - static_cast<float> (F)) >= 1.0e-7f)
             F = 0.777 * target + 0.223 * F;
         const float f = static_cast<float> (F);
-        const double acc = 0.35355339059327373 * o[0].step (2.0f * f, fs) + 0.35355339059327373 * o[1].step (f, fs)
-                           + (1.0 / (2.0 * 1.41421353816986083984375)) * o[2].step (f / 2.0f, fs);
+        const double acc = 0.35355339059327373 * o[0].step (2.0f * f, fs) + 0.35355339059327373 * o[1].step (f, fs) +
+                           (1.0 / (2.0 * 1.41421353816986083984375)) * o[2].step (f / 2.0f, fs);
         e = 0.333 * e + 0.667 * acc * s;
         const double a = std::isnan (s) ? 1.0 : std::max (s, 1.0);
-        return { static_cast<float> (std::clamp (e * xL, -1.0, 1.0) + xL / a),
-                 static_cast<float> (std::clamp (e * xR, -1.0, 1.0) + xR / a) };
+        return {static_cast<float> (std::clamp (e * xL, -1.0, 1.0) + xL / a),
+                static_cast<float> (std::clamp (e * xR, -1.0, 1.0) + xR / a)};
     }
 };
 
@@ -89,7 +89,10 @@ float input (int i, double f = 310.0, double phase = 0.0)
     return static_cast<float> (0.8 * std::sin (2.0 * std::numbers::pi * f * i / 48000.0 + phase));
 }
 
-float mixOf (float dry, float wet, float m) { return (1.0f - m) * dry + m * wet; }
+float mixOf (float dry, float wet, float m)
+{
+    return (1.0f - m) * dry + m * wet;
+}
 } // namespace
 
 TEST (ThreeToneModulator, AttenuationAndLimit)
@@ -115,19 +118,20 @@ TEST (ThreeToneModulator, NewOwnerRestartsPhasesAndEnvelope)
 {
     const auto& sine = SineTable::shared();
     ModulatorObject object;
-    object.phase = { 5, 6, 7 };
+    object.phase = {5, 6, 7};
     object.envelope = 0.5;
     object.frequency = 1000.0;
-    (void) threeToneProcess (object, 0.0, 0.0, 1000.0, 2.0, 48000.0f, 20, sine);
+    (void)threeToneProcess (object, 0.0, 0.0, 1000.0, 2.0, 48000.0f, 20, sine);
     EXPECT_EQ (object.ownerKey, 20);
     EXPECT_EQ (object.phase[0], increment (2000.0, 48000.0f));
     EXPECT_EQ (object.phase[1], increment (1000.0, 48000.0f));
     EXPECT_EQ (object.phase[2], increment (500.0, 48000.0f));
     const auto table = [] (int i) { return static_cast<double> (SineTable::shared()[i]); };
-    EXPECT_DOUBLE_EQ (object.envelope, 0.667 * (0.35355339059327373 * table (object.phase[0])
-                                                + 0.35355339059327373 * table (object.phase[1])
-                                                + (1.0 / (2.0 * 1.41421353816986083984375)) * table (object.phase[2]))
-                                           * 2.0);
+    EXPECT_DOUBLE_EQ (object.envelope, 0.667 *
+                                           (0.35355339059327373 * table (object.phase[0]) +
+                                            0.35355339059327373 * table (object.phase[1]) +
+                                            (1.0 / (2.0 * 1.41421353816986083984375)) * table (object.phase[2])) *
+                                           2.0);
 }
 
 TEST (ModulatorKernels, AmDsbAndAmSsbShareKeyAndFollowTheirRecipes)
@@ -171,8 +175,8 @@ TEST (ModulatorKernels, FilteredAmKernelsFollowTheirRecipes)
         bool bandPass;
         double s; // negative: eff (Amount)
     };
-    for (const auto& k : { Case { kernelId::hpfAmDsb, false, 1.2 }, Case { kernelId::hpfAmSsb, false, 1.5 },
-                           Case { kernelId::bpfAmDsb, true, -1.0 }, Case { kernelId::bpfAmSsb, true, -1.0 } })
+    for (const auto& k : {Case{kernelId::hpfAmDsb, false, 1.2}, Case{kernelId::hpfAmSsb, false, 1.5},
+                          Case{kernelId::bpfAmDsb, true, -1.0}, Case{kernelId::bpfAmSsb, true, -1.0}})
     {
         Harness h;
         const int slot = 3;
@@ -221,8 +225,8 @@ TEST (ModulatorKernels, RingModMatchesItsFormulaAndFoldsTheDoubledTone)
     for (int i = 0; i < n; ++i)
     {
         h.run (1, kernelId::ringMod, 1.0f, -0.5f);
-        const double r = 0.7071 * o[0].step (15000.0, 48000.0f) + 0.5303 * o[1].step (7500.0, 48000.0f)
-                         + 0.5303 * o[2].step (17600.0, 48000.0f);
+        const double r = 0.7071 * o[0].step (15000.0, 48000.0f) + 0.5303 * o[1].step (7500.0, 48000.0f) +
+                         0.5303 * o[2].step (17600.0, 48000.0f);
         ASSERT_EQ (h.outLeft, static_cast<float> (r)) << i;
         ASSERT_EQ (h.outRight, static_cast<float> (r * -0.5)) << i;
         out[static_cast<std::size_t> (i)] = h.outLeft;
@@ -304,7 +308,7 @@ TEST (ModulatorKernels, PmModMatchesItsFormulaAndIsSilentOnSilence)
         ASSERT_EQ (h.outRight, 0.0f);
     }
 
-    ReferenceOscillator left { h.modulator (4).phase[0] }, right { h.modulator (4).phase[1] };
+    ReferenceOscillator left{h.modulator (4).phase[0]}, right{h.modulator (4).phase[1]};
     double F = h.modulator (4).frequency;
     for (int i = 0; i < 1000; ++i)
     {
@@ -351,8 +355,8 @@ TEST (ModulatorKernels, FmModRestartsOnANewOwnerAndMatchesItsFormula)
 
         if (std::fabs (1500.0f - static_cast<float> (F)) >= 1.0e-7f)
             F = 0.001 * 1500.0 + 0.999 * F;
-        const float theta = std::ceil (static_cast<float> (F)) * (static_cast<float> (n) * 6.2831855f / 48000.0f)
-                            + r * (100.0f - 0.0f) / 100.0f;
+        const float theta = std::ceil (static_cast<float> (F)) * (static_cast<float> (n) * 6.2831855f / 48000.0f) +
+                            r * (100.0f - 0.0f) / 100.0f;
         const double v = (std::sin (double (theta)) + std::cos (double (theta))) * carrier.step (1500.0, 48000.0f);
         svfSet (left, 48000.0f, 1500.0f, svfMode::highPass, 0.7071f, 1.0f);
         svfSet (right, 48000.0f, 1500.0f, svfMode::highPass, 0.7071f, 1.0f);
@@ -375,17 +379,18 @@ TEST (ModulatorKernels, FmModSampleCounterWrapsAtAFixedCount)
 
 TEST (ModulatorKernels, AbsurdParametersAndRatesStayFiniteAndInBounds)
 {
-    const int kernels[] = { kernelId::hpfAmDsb, kernelId::hpfAmSsb, kernelId::bpfAmDsb, kernelId::bpfAmSsb, kernelId::ringMod,
-                            kernelId::fmMod,    kernelId::pmMod,    kernelId::amDsb,    kernelId::amSsb };
+    const int kernels[] = {kernelId::hpfAmDsb, kernelId::hpfAmSsb, kernelId::bpfAmDsb,
+                           kernelId::bpfAmSsb, kernelId::ringMod,  kernelId::fmMod,
+                           kernelId::pmMod,    kernelId::amDsb,    kernelId::amSsb};
     const float inf = std::numeric_limits<float>::infinity();
-    const float values[] = { std::numeric_limits<float>::quiet_NaN(), inf, -inf, 1.0e30f, -1.0e30f, -5.0f, 0.0f };
-    for (const float fs : { 1.0f, 100.0f, 44100.0f, 192000.0f })
+    const float values[] = {std::numeric_limits<float>::quiet_NaN(), inf, -inf, 1.0e30f, -1.0e30f, -5.0f, 0.0f};
+    for (const float fs : {1.0f, 100.0f, 44100.0f, 192000.0f})
         for (const float v : values)
             for (const int kernel : kernels)
             {
                 Harness h;
                 h.fs = fs;
-                for (const auto k : { p::fc, p::fmin, p::freq1, p::amount })
+                for (const auto k : {p::fc, p::fmin, p::freq1, p::amount})
                     h.set (0, k, v);
                 h.set (0, p::mix, 0.5f);
                 for (int i = 0; i < 4200; ++i)

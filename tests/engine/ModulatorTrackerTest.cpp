@@ -33,8 +33,9 @@ ReferenceAnalysis analyse (const std::vector<float>& x, float fs)
         sines[static_cast<std::size_t> (j)] = -std::sin (2.0 * std::numbers::pi * j / length);
     }
     for (int j = 0; j < frame; ++j)
-        windowed[static_cast<std::size_t> (j)] = static_cast<double> (
-            x[static_cast<std::size_t> (j)] * (0.56f - 0.46f * std::cos (6.2831855f * static_cast<float> (j + 1) / 4095.0f)));
+        windowed[static_cast<std::size_t> (j)] =
+            static_cast<double> (x[static_cast<std::size_t> (j)] *
+                                 (0.56f - 0.46f * std::cos (6.2831855f * static_cast<float> (j + 1) / 4095.0f)));
 
     const float P = 6.2831855f / (6.2831855f * 4096.0f / fs);
     ReferenceAnalysis r;
@@ -61,7 +62,7 @@ ReferenceAnalysis analyse (const std::vector<float>& x, float fs)
         if (E[k] <= 15.0f)
             continue;
         if (flag)
-            flag = ! (E[k] > E[k - 1] || E[k + 1] > E[k]);
+            flag = !(E[k] > E[k - 1] || E[k + 1] > E[k]);
         else
         {
             if (E[k - 1] > E[k])
@@ -84,16 +85,16 @@ TEST (FrequencyTracker, BinStepFollowsTheRate)
 {
     FrequencyTracker t;
     EXPECT_FLOAT_EQ (t.binStep(), 11.71875f);
-    (void) trackFrequency (t, 0.0f, 96000.0f);
+    (void)trackFrequency (t, 0.0f, 96000.0f);
     EXPECT_FLOAT_EQ (t.binStep(), 23.4375f);
-    (void) trackFrequency (t, 0.0f, 44100.0f);
+    (void)trackFrequency (t, 0.0f, 44100.0f);
     EXPECT_NEAR (t.binStep(), 44100.0f / 4096.0f, 1.0e-4f);
 }
 
 TEST (FrequencyTracker, SilenceNeverRaisesTheMaximum)
 {
     FrequencyTracker t;
-    for (const float fs : { 1.0f, 8000.0f, 48000.0f, 192000.0f })
+    for (const float fs : {1.0f, 8000.0f, 48000.0f, 192000.0f})
         for (int i = 0; i < 3 * frame; ++i)
             ASSERT_EQ (trackFrequency (t, 0.0f, fs), 0.0f);
     EXPECT_EQ (t.maximum(), 0.0f);
@@ -102,7 +103,7 @@ TEST (FrequencyTracker, SilenceNeverRaisesTheMaximum)
 TEST (FrequencyTracker, NanSamplesAreIgnored)
 {
     FrequencyTracker t;
-    (void) trackFrequency (t, 0.5f, 8000.0f);
+    (void)trackFrequency (t, 0.5f, 8000.0f);
     EXPECT_EQ (trackFrequency (t, std::numeric_limits<float>::quiet_NaN(), 16000.0f), 0.0f);
     EXPECT_EQ (t.filled(), 1);
     EXPECT_FLOAT_EQ (t.binStep(), 8000.0f / 4096.0f);
@@ -155,6 +156,7 @@ TEST (FrequencyTracker, ASineAtHighRatesRaisesNoPeak)
     // make, so a clean tone gives rising estimates and no peak.
     FrequencyTracker t;
     for (int i = 0; i < 4 * frame; ++i)
-        (void) trackFrequency (t, static_cast<float> (std::sin (2.0 * std::numbers::pi * 440.0 * i / 48000.0)), 48000.0f);
+        (void)trackFrequency (t, static_cast<float> (std::sin (2.0 * std::numbers::pi * 440.0 * i / 48000.0)),
+                              48000.0f);
     EXPECT_EQ (t.maximum(), 0.0f);
 }

@@ -1,5 +1,5 @@
-#include "RenderHarness.h"
 #include "params/ParameterApplier.h"
+#include "RenderHarness.h"
 #include "params/ParameterLayout.h"
 #include "params/ParameterText.h"
 
@@ -86,7 +86,7 @@ TEST_F (Applier, SlotLfoControls)
     EXPECT_EQ (slotInt (1, SlotSettings::freqSnap), 1);
 
     // The editor's items "1/2" to "1/8" arrive as intervals 1, 2, 3, 4 and 6.
-    const int intervals[] = { 1, 2, 3, 4, 6 };
+    const int intervals[] = {1, 2, 3, 4, 6};
     for (int id = 1; id <= 5; ++id)
     {
         set (ix::snapInterval + 4, static_cast<float> (id) / 5.0f);
@@ -272,9 +272,15 @@ TEST_F (Applier, RouteTypesSetBothMixers)
 
 TEST_F (Applier, PatternSpeedSetsItsTimingEvenWhenTheSpeedWriteIsDropped)
 {
-    struct Case { float v; std::int32_t speed; double stepsPerBeat; float stepLength; };
-    for (const auto& c : { Case { 0.0f, 0, 0.5, 2.0f }, Case { 1.0f / 3.0f, 1, 1.0, 1.0f },
-                           Case { 2.0f / 3.0f, 2, 2.0, 0.5f }, Case { 1.0f, 3, 1.0, 1.0f } })
+    struct Case
+    {
+        float v;
+        std::int32_t speed;
+        double stepsPerBeat;
+        float stepLength;
+    };
+    for (const auto& c : {Case{0.0f, 0, 0.5, 2.0f}, Case{1.0f / 3.0f, 1, 1.0, 1.0f}, Case{2.0f / 3.0f, 2, 2.0, 0.5f},
+                          Case{1.0f, 3, 1.0, 1.0f}})
     {
         set (ix::patternSpeed, c.v);
         EXPECT_EQ (seqInt (SequencerState::patternSpeed), c.speed);
@@ -326,7 +332,7 @@ TEST_F (Applier, KernelValueFollowsTheSelectorAndItsRange)
     // outside the catalogue write no kernel parameter.
     set (ix::kernelSelect + 1, 0.0f);
     EXPECT_EQ (kernelValue (1, 5), 250.0f);
-    for (std::int32_t selector : { 0, 41, -2, std::numeric_limits<std::int32_t>::max() })
+    for (std::int32_t selector : {0, 41, -2, std::numeric_limits<std::int32_t>::max()})
     {
         model->slot (0).ints.waitingWrite (SlotSettings::paramSelect1 + 1, selector);
         set (88, 0.9f);
@@ -340,8 +346,11 @@ TEST_F (Applier, EnvelopeKnobRebuildsOnlyItsSegment)
 {
     auto& generator = model->envelopeGenerator (1);
     const int last = generator.numPoints() - 1;
-    const auto untouched = [&] { return std::vector<float> { generator.point (0, 500), generator.point (2, 500),
-                                                             generator.point (3, 500), model->envelopeGenerator (0).point (1, 500) }; };
+    const auto untouched = [&]
+    {
+        return std::vector<float>{generator.point (0, 500), generator.point (2, 500), generator.point (3, 500),
+                                  model->envelopeGenerator (0).point (1, 500)};
+    };
     const auto before = untouched();
 
     // Slot 2, segment 2: start level, shape, end level.
@@ -380,7 +389,7 @@ TEST_F (Applier, ExtremeValuesStayInsideTheModel)
     set (ix::step + 15, 1.0f);
     EXPECT_EQ (model->steps.read (15, 3, 15), emptyStep);
     EXPECT_EQ (model->stepMirror.read (3, 15, 15), emptyStep);
-    for (int i : { ix::routeType, ix::layer, ix::selectedPattern, ix::patternCount, ix::step + 15 })
+    for (int i : {ix::routeType, ix::layer, ix::selectedPattern, ix::patternCount, ix::step + 15})
         EXPECT_EQ (parameterValue (*model, i), i == ix::routeType ? 0.1f : 1.0f);
 
     // An edited pattern and layer from a state file are brought onto the grid.
@@ -427,7 +436,7 @@ TEST (ParameterConcurrency, OverlappingWritersNeverTearAValue)
     const auto model = makeModel();
     model->kernelParams (0).maximum.drainingRelease (0, 1000.0f);
 
-    std::atomic<bool> running { true };
+    std::atomic<bool> running{true};
     const auto writer = [&] (float v)
     {
         for (int i = 0; i < 20000; ++i)
@@ -437,16 +446,17 @@ TEST (ParameterConcurrency, OverlappingWritersNeverTearAValue)
         }
     };
     int strange = 0;
-    std::thread reader ([&]
-    {
-        while (running.load())
+    std::thread reader (
+        [&]
         {
-            const float gain = model->slot (0).floats.read (SlotSettings::gain);
-            const float value = model->kernelParams (0).value.read (0);
-            strange += (gain != 1.0f && gain != 0.25f && gain != 0.75f) ? 1 : 0;
-            strange += (value != 0.0f && value != 250.0f && value != 750.0f) ? 1 : 0;
-        }
-    });
+            while (running.load())
+            {
+                const float gain = model->slot (0).floats.read (SlotSettings::gain);
+                const float value = model->kernelParams (0).value.read (0);
+                strange += (gain != 1.0f && gain != 0.25f && gain != 0.75f) ? 1 : 0;
+                strange += (value != 0.0f && value != 250.0f && value != 750.0f) ? 1 : 0;
+            }
+        });
     std::thread a (writer, 0.25f), b (writer, 0.75f);
     a.join();
     b.join();
@@ -465,7 +475,7 @@ TEST (ParameterConcurrency, RandomAutomationWhileRendering)
         for (int step = 0; step < numSteps; ++step)
             h.setStep (layer, step, (layer + step) % (numSlots + 1));
 
-    std::atomic<int> writersLeft { 3 };
+    std::atomic<int> writersLeft{3};
     const auto automate = [&] (unsigned seed)
     {
         std::mt19937 random (seed);
@@ -478,19 +488,20 @@ TEST (ParameterConcurrency, RandomAutomationWhileRendering)
 
     long blocks = 0;
     long notFinite = 0;
-    std::thread audio ([&]
-    {
-        std::vector<float> left (256), right (256);
-        while (writersLeft.load() > 0 || blocks == 0)
+    std::thread audio (
+        [&]
         {
-            for (std::size_t i = 0; i < left.size(); ++i)
-                left[i] = right[i] = 0.5f * std::sin (0.01f * static_cast<float> (i));
-            h.render (left, right);
-            for (std::size_t i = 0; i < left.size(); ++i)
-                notFinite += std::isfinite (left[i]) && std::isfinite (right[i]) ? 0 : 1;
-            ++blocks;
-        }
-    });
+            std::vector<float> left (256), right (256);
+            while (writersLeft.load() > 0 || blocks == 0)
+            {
+                for (std::size_t i = 0; i < left.size(); ++i)
+                    left[i] = right[i] = 0.5f * std::sin (0.01f * static_cast<float> (i));
+                h.render (left, right);
+                for (std::size_t i = 0; i < left.size(); ++i)
+                    notFinite += std::isfinite (left[i]) && std::isfinite (right[i]) ? 0 : 1;
+                ++blocks;
+            }
+        });
     std::thread w1 (automate, 1u), w2 (automate, 2u), w3 (automate, 3u);
     w1.join();
     w2.join();

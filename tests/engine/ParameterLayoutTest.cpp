@@ -40,6 +40,6 @@ TEST (ParameterLayout, IndicesOutsideTheLayoutHaveFallbackNamesAndNoAddress)
     EXPECT_EQ (parameterName (std::numeric_limits<int>::max()), "Param 2147483648");
     EXPECT_EQ (parameterName (std::numeric_limits<int>::min()), "Param -2147483647");
 
-    for (int i : { -1, 197, std::numeric_limits<int>::min(), std::numeric_limits<int>::max() })
+    for (int i : {-1, 197, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()})
         EXPECT_FALSE (decodeParameter (i).has_value()) << i;
 }

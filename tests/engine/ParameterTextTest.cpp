@@ -1,6 +1,6 @@
+#include "params/ParameterText.h"
 #include "ModelFixture.h"
 #include "params/ParameterApplier.h"
-#include "params/ParameterText.h"
 
 #include <gtest/gtest.h>
 
@@ -38,14 +38,15 @@ TEST (ParameterText, FormatsAsPrintfDoesInTheCLocale)
         const float v = unit (random);
         ASSERT_EQ (formatParameterValue (v), printfText (v)) << i;
     }
-    EXPECT_EQ (formatParameterValue (std::numeric_limits<float>::denorm_min()), printfText (std::numeric_limits<float>::denorm_min()));
+    EXPECT_EQ (formatParameterValue (std::numeric_limits<float>::denorm_min()),
+               printfText (std::numeric_limits<float>::denorm_min()));
 }
 
 TEST (ParameterText, KeepsTheDecimalPointUnderAnotherProcessLocale)
 {
     const std::string previous = std::setlocale (LC_ALL, nullptr);
     const char* chosen = nullptr;
-    for (const char* name : { "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "C.UTF-8", "C.utf8" })
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "C.UTF-8", "C.utf8"})
         if (std::setlocale (LC_ALL, name) != nullptr)
         {
             chosen = name;

@@ -72,7 +72,7 @@ void expectBlank (ProcessorModel& m)
     for (int s = 0; s < numSlots; ++s)
     {
         const auto& env = m.envelope (s);
-        const float knobs[] = { 0, 0.2f, 1, 1, 0.7f, 1, 1, 0.7f, 1, 1, 0.5f, 0 };
+        const float knobs[] = {0, 0.2f, 1, 1, 0.7f, 1, 1, 0.7f, 1, 1, 0.5f, 0};
         for (std::size_t k = 0; k < EnvelopeSettings::knobCount; ++k)
             EXPECT_FLOAT_EQ (env.knobs.read (k), knobs[k]);
         EXPECT_EQ (env.switches.read (EnvelopeSettings::envelopeOn), 0.0f);
@@ -168,10 +168,16 @@ TEST (ProcessorModel, PrepareToPlayTakesValidRatesAndReplacesOthersWith48k)
         double host;
         std::int32_t used;
     };
-    const Case cases[] = { { 44100.0, 44100 }, { 96000.7, 96000 }, { 192000.0, 192000 }, { 200000.0, 48000 },
-                           { 0.0, 48000 },     { 0.5, 48000 },     { -44100.0, 48000 },  { 1.0, 1 },
-                           { std::numeric_limits<double>::quiet_NaN(), 48000 },
-                           { std::numeric_limits<double>::infinity(), 48000 } };
+    const Case cases[] = {{44100.0, 44100},
+                          {96000.7, 96000},
+                          {192000.0, 192000},
+                          {200000.0, 48000},
+                          {0.0, 48000},
+                          {0.5, 48000},
+                          {-44100.0, 48000},
+                          {1.0, 1},
+                          {std::numeric_limits<double>::quiet_NaN(), 48000},
+                          {std::numeric_limits<double>::infinity(), 48000}};
     for (const auto& c : cases)
     {
         m->prepareToPlay (c.host);
@@ -226,15 +232,17 @@ TEST (ProcessorModel, IndicesOutsideTheGridAreClamped)
 TEST (ProcessorModel, ResetOnAnotherThreadWhileTheClockReadsStaysConsistent)
 {
     auto m = makeModel();
-    std::atomic<bool> stop { false };
-    std::thread reader ([&] {
-        while (! stop.load())
+    std::atomic<bool> stop{false};
+    std::thread reader (
+        [&]
         {
-            const auto v = m->stepMirror.read (1, 2, 3);
-            ASSERT_TRUE (v == emptyStep || v == 4);
-            ASSERT_GE (m->sequencer.ints.read (SequencerState::patternSpeed), 0);
-        }
-    });
+            while (!stop.load())
+            {
+                const auto v = m->stepMirror.read (1, 2, 3);
+                ASSERT_TRUE (v == emptyStep || v == 4);
+                ASSERT_GE (m->sequencer.ints.read (SequencerState::patternSpeed), 0);
+            }
+        });
     for (int i = 0; i < 50; ++i)
     {
         m->stepMirror.write (1, 2, 3, 4);

@@ -36,7 +36,7 @@ TEST (RealFft, MatchesADirectTransformAtEverySize)
 {
     std::mt19937 random (7);
     std::uniform_real_distribution<float> noise (-1.0f, 1.0f);
-    for (const int n : { 4, 8, 64, 512, 4096 })
+    for (const int n : {4, 8, 64, 512, 4096})
     {
         RealFft fft (n);
         std::vector<float> x (static_cast<std::size_t> (n)), out (static_cast<std::size_t> (n));

@@ -11,7 +11,7 @@
 struct RenderHarness
 {
     std::unique_ptr<gatevox::ProcessorModel> model = makeModel();
-    gatevox::RenderLoop loop { *model };
+    gatevox::RenderLoop loop{*model};
 
     double tempo = 120.0;
     double ppq = 0.5; // inside step 1, away from the song start
@@ -45,8 +45,10 @@ struct RenderHarness
     // Renders one block in place, the song position moving on with it.
     bool render (std::vector<float>& left, std::vector<float>& right)
     {
-        const bool rendered = loop.process (left.data(), right.data(), static_cast<int> (left.size()), gatevox::HostPosition { tempo, ppq });
-        ppq += tempo / 60.0 / static_cast<double> (model->transport.sampleRateFloat.get()) * static_cast<double> (left.size());
+        const bool rendered =
+            loop.process (left.data(), right.data(), static_cast<int> (left.size()), gatevox::HostPosition{tempo, ppq});
+        ppq += tempo / 60.0 / static_cast<double> (model->transport.sampleRateFloat.get()) *
+               static_cast<double> (left.size());
         return rendered;
     }
 
@@ -55,6 +57,6 @@ struct RenderHarness
     {
         std::vector<float> left (static_cast<std::size_t> (n), inLeft), right (static_cast<std::size_t> (n), inRight);
         render (left, right);
-        return { left, right };
+        return {left, right};
     }
 };

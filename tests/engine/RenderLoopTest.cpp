@@ -34,7 +34,7 @@ TEST (RenderLoop, EmptyStepsFollowTheGlobalOption)
     h.model->sequencer.floats.skippingWrite (SequencerState::effectMix, 1.0f);
     EXPECT_FLOAT_EQ (steadyLeft (h), 2.0f * x * 0.8f);
 
-    for (const float option : { 0.0f, 2.0f })
+    for (const float option : {0.0f, 2.0f})
     {
         h.setOption (GlobalOptions::emptySequenceDefault, option);
         h.model->sequencer.floats.skippingWrite (SequencerState::effectMix, 0.3f);
@@ -58,7 +58,8 @@ TEST (RenderLoop, ParallelSlotsAreScaledByTheirCount)
         float sum = 0.0f;
         for (int i = 0; i < count; ++i)
             sum += x;
-        EXPECT_EQ (steadyLeft (h), sum * RouteMixer::gainByCount[static_cast<std::size_t> (count)]) << count << " slots";
+        EXPECT_EQ (steadyLeft (h), sum * RouteMixer::gainByCount[static_cast<std::size_t> (count)])
+            << count << " slots";
     }
     EXPECT_EQ (RouteMixer::gainByCount[3], 0.6464f);
     EXPECT_EQ (RouteMixer::gainByCount[4], 0.4142f);
@@ -151,7 +152,7 @@ TEST (RenderLoop, StepChangeCrossFadesOnlyTheLayerThatChanges)
     h.setKernel (0, kernelId::bypass);
     h.setKernel (1, kernelId::bypass);
     h.fillLayer (0, 0);
-    h.setStep (0, 1, 1);                  // layer 0: slot 0, then slot 1 in step 2
+    h.setStep (0, 1, 1); // layer 0: slot 0, then slot 1 in step 2
     h.setOption (GlobalOptions::emptySequenceDefault, 2.0f);
 
     const int samplesPerStep = 24000; // one beat at 120 bpm and 48 kHz
@@ -226,7 +227,7 @@ TEST (RenderLoop, GuardMutesALeftSampleAboveTwelveDecibels)
     RenderHarness h;
     h.setOption (GlobalOptions::emptySequenceDefault, 1.0f);
 
-    std::vector<float> left { 3.9f, 4.0f, -5.0f, 0.1f }, right { 0.5f, 0.5f, 0.5f, 5.0f };
+    std::vector<float> left{3.9f, 4.0f, -5.0f, 0.1f}, right{0.5f, 0.5f, 0.5f, 5.0f};
     h.render (left, right);
     EXPECT_EQ (left[0], 3.9f);
     EXPECT_EQ (left[1], 0.0f);
@@ -242,7 +243,7 @@ TEST (RenderLoop, GuardMutesASampleThatOverflowsFromAFiniteInput)
     h.model->sequencer.floats.skippingWrite (SequencerState::effectGainActual, 2.0f);
 
     const float huge = 3.0e38f;
-    std::vector<float> left { -huge, 0.1f, x }, right { -huge, huge, x };
+    std::vector<float> left{-huge, 0.1f, x}, right{-huge, huge, x};
     h.render (left, right);
     EXPECT_EQ (left[0], 0.0f); // downwards, past the largest float
     EXPECT_EQ (right[0], 0.0f);
@@ -277,9 +278,9 @@ TEST (RenderLoop, BlockWithoutTransportOrAtSongStartIsUntouched)
     h.setKernel (0, kernelId::silence);
 
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const std::vector<float> original { 0.5f, -0.25f, nan, 1.0e30f };
+    const std::vector<float> original{0.5f, -0.25f, nan, 1.0e30f};
     auto left = original, right = original;
-    EXPECT_FALSE (h.loop.process (left.data(), right.data(), 4, HostPosition { 120.0, 0.0 }));
+    EXPECT_FALSE (h.loop.process (left.data(), right.data(), 4, HostPosition{120.0, 0.0}));
     EXPECT_FALSE (h.loop.process (left.data(), right.data(), 4, std::nullopt));
     for (std::size_t i = 0; i < original.size(); ++i)
     {

@@ -21,7 +21,7 @@ struct ReferenceResampler
 {
     float rate = 0.0f, fs = 0.0f, phi = 0.0f;
     int n1 = 0, n2 = 0, c1 = 0, c2 = 0;
-    float x1[4] {}, x2[4] {}, y1[4] {}, y2[4] {};
+    float x1[4]{}, x2[4]{}, y1[4]{}, y2[4]{};
 
     float smooth (int i, float x)
     {
@@ -40,9 +40,10 @@ struct ReferenceResampler
             n1 = static_cast<int> (std::ceil (b)), n2 = static_cast<int> (std::floor (b)), phi = b - std::floor (b);
         }
         const float g2 = c2 == 0 ? 1.0f : 0.0f;
-        const float sL1 = smooth (0, inL * g1), sL2 = smooth (1, inL * g2), sR1 = smooth (2, inR * g1), sR2 = smooth (3, inR * g2);
+        const float sL1 = smooth (0, inL * g1), sL2 = smooth (1, inL * g2), sR1 = smooth (2, inR * g1),
+                    sR2 = smooth (3, inR * g2);
         c1 = (c1 + 1) % n1, c2 = (c2 + 1) % n2;
-        return { (1.0f - phi) * sL2 + phi * sL1, (1.0f - phi) * sR2 + phi * sR1 };
+        return {(1.0f - phi) * sL2 + phi * sL1, (1.0f - phi) * sR2 + phi * sR1};
     }
 };
 
@@ -74,12 +75,15 @@ struct ReferenceEcho
         oL = ((1.0f - a) * inL + a * hL + eb[at (w)]) * 0.35355f;
         oR = ((1.0f - a) * inR + a * hR + ea[at (w)]) * 0.35355f;
         w = w + 1 >= n ? 0 : w + 1;
-        return { oL, oR };
+        return {oL, oR};
     }
 };
 
-std::mt19937 noiseEngine { 7 };
-float noise() { return std::uniform_real_distribution<float> (-1.0f, 1.0f) (noiseEngine); }
+std::mt19937 noiseEngine{7};
+float noise()
+{
+    return std::uniform_real_distribution<float> (-1.0f, 1.0f) (noiseEngine);
+}
 } // namespace
 
 TEST (Resampler, MatchesThePlainRecipeSampleBySample)
@@ -87,7 +91,8 @@ TEST (Resampler, MatchesThePlainRecipeSampleBySample)
     // b = 4 and b = 2 exactly, then fractional periods, restarting between.
     Resampler r;
     ReferenceResampler reference;
-    for (const auto& [fs, rate] : { std::pair { 44100.0f, 22050.0f }, { 44100.0f, 44100.0f }, { 48000.0f, 22050.0f }, { 96000.0f, 1024.0f } })
+    for (const auto& [fs, rate] :
+         {std::pair{44100.0f, 22050.0f}, {44100.0f, 44100.0f}, {48000.0f, 22050.0f}, {96000.0f, 1024.0f}})
         for (int i = 0; i < 3000; ++i)
         {
             const float inL = noise(), inR = noise();
@@ -112,7 +117,7 @@ TEST (Resampler, WholePeriodsKeepEveryBthSampleThroughTheShorterStream)
     }
     EXPECT_EQ (r.phi, 0.0f);
 
-    (void) resampleProcess (r, 0.0f, 0.0f, 44100.0f, 44100.0f);
+    (void)resampleProcess (r, 0.0f, 0.0f, 44100.0f, 44100.0f);
     EXPECT_EQ (r.n2, 2);
     EXPECT_EQ (r.phi, 0.0f);
 }
@@ -126,14 +131,15 @@ TEST (Resampler, PeriodsStayAtLeastOneForAnyRate)
     for (int i = 0; i < 100; ++i)
     {
         const float x = std::cos (0.3f * static_cast<float> (i));
-        ASSERT_EQ (resampleProcess (low, x, x, 1000.0f, 44100.0f).left, biquadProcess (section, x, resamplerSmoothing, 0));
+        ASSERT_EQ (resampleProcess (low, x, x, 1000.0f, 44100.0f).left,
+                   biquadProcess (section, x, resamplerSmoothing, 0));
     }
     EXPECT_EQ (low.n1, 1);
     EXPECT_EQ (low.n2, 1);
 
     Resampler r;
-    for (const float fs : { 1.0f, 192000.0f, notANumber })
-        for (const float rate : { 1.0e30f, -5.0f, 0.0f, 1.0e-30f, infinity, -infinity, notANumber, 22050.0f })
+    for (const float fs : {1.0f, 192000.0f, notANumber})
+        for (const float rate : {1.0e30f, -5.0f, 0.0f, 1.0e-30f, infinity, -infinity, notANumber, 22050.0f})
         {
             for (int i = 0; i < 64; ++i)
             {
@@ -147,20 +153,20 @@ TEST (Resampler, PeriodsStayAtLeastOneForAnyRate)
         }
 
     // Infinity is not sticky: the next sane rate is taken up.
-    (void) resampleProcess (r, 0.0f, 0.0f, 44100.0f, infinity);
-    (void) resampleProcess (r, 0.0f, 0.0f, 44100.0f, 22050.0f);
+    (void)resampleProcess (r, 0.0f, 0.0f, 44100.0f, infinity);
+    (void)resampleProcess (r, 0.0f, 0.0f, 44100.0f, 22050.0f);
     EXPECT_EQ (r.n2, 4);
 }
 
 TEST (SampleHoldEcho, ClearingSoundsAsFreshBuffersForAnyAmount)
 {
     // Glides up and down, so the length in use shrinks over stale content.
-    for (const float fs : { 44100.0f, 192000.0f })
-        for (const float a : { 0.0f, 1.0f, 0.9f })
+    for (const float fs : {44100.0f, 192000.0f})
+        for (const float a : {0.0f, 1.0f, 0.9f})
         {
             SampleHoldEcho e;
             ReferenceEcho reference;
-            for (const float delay : { 0.0007f, 0.001f, 0.0001f, 0.0f, 0.00033f })
+            for (const float delay : {0.0007f, 0.001f, 0.0001f, 0.0f, 0.00033f})
                 for (int i = 0; i < 1500; ++i)
                 {
                     const float inL = noise(), inR = noise();
@@ -192,21 +198,23 @@ TEST (SampleHoldEcho, EchoIsClearedWhileTheDelayGlides)
 
     // A Delay1 of 0 on a fresh object: no length, the hold refreshes every sample.
     SampleHoldEcho fresh;
-    for (const float x : { 0.1f, -0.4f, 0.7f })
+    for (const float x : {0.1f, -0.4f, 0.7f})
     {
-        EXPECT_EQ (sampleHoldProcess (fresh, x, x, 0.0f, 1.0f, 44100.0f).left, (0.0f * x + x + (0.7f * x - 0.3f * fresh.lastRight)) * 0.35355f);
+        EXPECT_EQ (sampleHoldProcess (fresh, x, x, 0.0f, 1.0f, 44100.0f).left,
+                   (0.0f * x + x + (0.7f * x - 0.3f * fresh.lastRight)) * 0.35355f);
         EXPECT_EQ (fresh.n + fresh.w, 0);
     }
 }
 
 TEST (SampleHoldEcho, AbsurdDelaysAreHeldToTheBuffers)
 {
-    for (const float fs : { 1.0f, 44100.0f, 192000.0f, 384000.0f })
-        for (const float delay : { 1.0e30f, 1.0f, infinity, -1.0f, -infinity, notANumber })
+    for (const float fs : {1.0f, 44100.0f, 192000.0f, 384000.0f})
+        for (const float delay : {1.0e30f, 1.0f, infinity, -1.0f, -infinity, notANumber})
         {
             SampleHoldEcho e;
             for (int i = 0; i < 400; ++i)
-                ASSERT_TRUE (std::isfinite (sampleHoldProcess (e, 0.5f, -0.5f, delay, 0.9f, fs).left)) << fs << " " << delay;
+                ASSERT_TRUE (std::isfinite (sampleHoldProcess (e, 0.5f, -0.5f, delay, 0.9f, fs).left))
+                    << fs << " " << delay;
             ASSERT_LE (e.n, SampleHoldEcho::capacity);
             ASSERT_LT (e.w, std::max (e.n, 1));
             if (fs >= 192000.0f && delay > 0.0f)
@@ -216,7 +224,7 @@ TEST (SampleHoldEcho, AbsurdDelaysAreHeldToTheBuffers)
 
             // Nothing sticks: a sane delay settles as on a fresh object.
             for (int i = 0; i < 400; ++i)
-                (void) sampleHoldProcess (e, 0.3f, 0.3f, 0.0007f, 0.9f, 44100.0f);
+                (void)sampleHoldProcess (e, 0.3f, 0.3f, 0.0007f, 0.9f, 44100.0f);
             EXPECT_NEAR (e.d, 0.0007f, 0.0000001f);
         }
 }
@@ -230,10 +238,12 @@ TEST (ResamplerKernels, BlendWithMixOnTheSlotsOwnObject)
     set (2, kernelParam::rate1, 22050.0f), set (2, kernelParam::mix, 0.6f);
     set (3, kernelParam::delay1, 0.0007f), set (3, kernelParam::amount, 0.9f), set (3, kernelParam::mix, 0.7f);
 
-    const auto run = [&] (int s, int kernel, float inL, float inR) {
+    const auto run = [&] (int s, int kernel, float inL, float inR)
+    {
         float left = 0.0f, right = 0.0f;
-        dispatchKernel ({ model->kernelParams (s), banks, model->sineTable, 44100.0f, s }, kernel, { inL, inR }, 0.3f, { left, right });
-        return std::pair { left, right };
+        dispatchKernel ({model->kernelParams (s), banks, model->sineTable, 44100.0f, s}, kernel, {inL, inR}, 0.3f,
+                        {left, right});
+        return std::pair{left, right};
     };
 
     ReferenceResampler resampler;

@@ -27,7 +27,7 @@ TEST (RouteMixer, FinishWeighsChainsByTheirCountAndAllByParallelPlusOne)
 TEST (RouteMixer, RouteTypesMapOntoTheThreeChains)
 {
     RouteMixer mixer;
-    const std::pair<int, int> routes[] = { { -1, -1 }, { 0, -1 }, { 1, 0 }, { 2, 1 }, { 3, 2 }, { 4, 2 }, { 1000, 2 } };
+    const std::pair<int, int> routes[] = {{-1, -1}, {0, -1}, {1, 0}, {2, 1}, {3, 2}, {4, 2}, {1000, 2}};
     for (const auto& [route, group] : routes)
     {
         mixer.setRoute (1, route);

@@ -19,7 +19,7 @@ float signal (int i)
     return level * std::sin (0.043f * static_cast<float> (i)) + 0.1f * level * std::sin (1.1f * static_cast<float> (i));
 }
 
-constexpr BiquadCoefficients preFilter { 1.0f, -9.4981e-17f, -0.55116f, 1.2234f, -9.4981e-17f, 0.3278f };
+constexpr BiquadCoefficients preFilter{1.0f, -9.4981e-17f, -0.55116f, 1.2234f, -9.4981e-17f, 0.3278f};
 
 float referenceFuzz (BiquadSection& section, float x, float d)
 {
@@ -65,12 +65,13 @@ TEST (GrungeShaper, LimitsAndFadesDuringQuietPassages)
 
     // Another key in a quiet passage restarts the fade; loud input resets it
     // without taking the key.
-    EXPECT_FLOAT_EQ (grungeShape (shaper, 0.001f, 0.0f, 0.7f, 6).left, std::exp (0.001f) * std::cos (0.001f) * 0.324635f * 0.9999f);
-    (void) grungeShape (shaper, 0.5f, 0.5f, 0.7f, 13);
+    EXPECT_FLOAT_EQ (grungeShape (shaper, 0.001f, 0.0f, 0.7f, 6).left,
+                     std::exp (0.001f) * std::cos (0.001f) * 0.324635f * 0.9999f);
+    (void)grungeShape (shaper, 0.5f, 0.5f, 0.7f, 13);
     EXPECT_EQ (shaper.fadeLeft, 1.0f);
     EXPECT_EQ (shaper.grungeOwnerKey, 6);
 
-    for (const float x : { 0.9f, -1.2f, 4.0f, -30.0f, 1.0e6f })
+    for (const float x : {0.9f, -1.2f, 4.0f, -30.0f, 1.0e6f})
     {
         const auto y = grungeShape (shaper, x, -x, 0.7f, 46);
         EXPECT_LE (std::abs (y.left), 0.7f) << x;

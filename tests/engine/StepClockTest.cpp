@@ -1,5 +1,5 @@
-#include "ModelFixture.h"
 #include "engine/StepClock.h"
+#include "ModelFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,12 @@ namespace
 {
 struct ClockRig
 {
-    explicit ClockRig (double sampleRate = 48000.0)
-    {
-        model->prepareToPlay (sampleRate);
-    }
+    explicit ClockRig (double sampleRate = 48000.0) { model->prepareToPlay (sampleRate); }
 
     void setSpeed (int speed)
     {
-        static constexpr float lengths[] = { 2.0f, 1.0f, 0.5f };
-        static constexpr double perBeat[] = { 0.5, 1.0, 2.0 };
+        static constexpr float lengths[] = {2.0f, 1.0f, 0.5f};
+        static constexpr double perBeat[] = {0.5, 1.0, 2.0};
         model->sequencer.ints.skippingWrite (SequencerState::patternSpeed, speed);
         model->transport.stepLengthBeats = lengths[speed];
         model->transport.stepsPerBeat = perBeat[speed];
@@ -29,7 +26,7 @@ struct ClockRig
     // One block start and the head of its first sample at a host position.
     void at (double ppq, double bpm = 120.0)
     {
-        ASSERT_TRUE (clock.blockStart (HostPosition { bpm, ppq }));
+        ASSERT_TRUE (clock.blockStart (HostPosition{bpm, ppq}));
         clock.sampleHead();
     }
 
@@ -37,7 +34,7 @@ struct ClockRig
     [[nodiscard]] int playPattern() const { return model->transport.playPattern; }
 
     std::unique_ptr<ProcessorModel> model = makeModel();
-    StepClock clock { *model };
+    StepClock clock{*model};
 };
 } // namespace
 
@@ -52,8 +49,8 @@ TEST (StepClock, StepLengthFollowsTempoSpeedAndSampleRate)
         int envelopePeriod;
     };
     const Case cases[] = {
-        { 48000, 120, 1, 24000, 96000 }, { 48000, 120, 2, 12000, 96000 }, { 48000, 120, 0, 48000, 96000 },
-        { 44100, 120, 1, 22050, 88200 }, { 96000, 90, 1, 64000, 256000 }, { 200000, 120, 1, 24000, 96000 },
+        {48000, 120, 1, 24000, 96000}, {48000, 120, 2, 12000, 96000}, {48000, 120, 0, 48000, 96000},
+        {44100, 120, 1, 22050, 88200}, {96000, 90, 1, 64000, 256000}, {200000, 120, 1, 24000, 96000},
     };
     for (const auto& c : cases)
     {
@@ -91,7 +88,7 @@ TEST (StepClock, PatternsCycleEverySixteenSteps)
 {
     ClockRig rig;
     rig.model->sequencer.ints.skippingWrite (SequencerState::patternCount, 3);
-    const int expected[] = { 0, 1, 2, 3, 0, 1 };
+    const int expected[] = {0, 1, 2, 3, 0, 1};
     for (int n = 0; n < 6; ++n)
     {
         rig.at (16.0 * n + 0.25);
@@ -107,11 +104,11 @@ TEST (StepClock, PatternsCycleEverySixteenSteps)
 TEST (StepClock, PatternCountOutsideItsRangeNeverLeavesTheGrid)
 {
     ClockRig rig;
-    for (const std::int32_t count : { 16, 99, -1, -5, std::numeric_limits<std::int32_t>::max(),
-                                      std::numeric_limits<std::int32_t>::lowest() })
+    for (const std::int32_t count :
+         {16, 99, -1, -5, std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::lowest()})
     {
         rig.model->sequencer.ints.skippingWrite (SequencerState::patternCount, count);
-        for (const double ppq : { 0.5, 100.0, 256.5, 271.0, 1.0e6 })
+        for (const double ppq : {0.5, 100.0, 256.5, 271.0, 1.0e6})
         {
             rig.at (ppq);
             EXPECT_GE (rig.playPattern(), 0);
@@ -240,8 +237,8 @@ TEST (StepClock, BadTempoKeepsTheLastValidOne)
 {
     ClockRig rig;
     rig.at (1.0, 90.0);
-    for (const double bad : { 0.0, -120.0, std::numeric_limits<double>::quiet_NaN(),
-                              std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity() })
+    for (const double bad : {0.0, -120.0, std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()})
     {
         rig.at (1.0, bad);
         EXPECT_EQ (rig.model->transport.tempo.get(), 90.0f) << bad;
@@ -265,11 +262,11 @@ TEST (StepClock, BlocksLeftUntouchedAtPositionZeroOrWithoutPlayHead)
 {
     ClockRig rig;
     rig.at (5.0);
-    EXPECT_FALSE (rig.clock.blockStart (HostPosition { 120.0, 0.0 }));
+    EXPECT_FALSE (rig.clock.blockStart (HostPosition{120.0, 0.0}));
     EXPECT_EQ (rig.model->transport.ppqPos.get(), 0.0);
     EXPECT_FALSE (rig.clock.blockStart (std::nullopt));
-    EXPECT_FALSE (rig.clock.blockStart (HostPosition { 120.0, std::numeric_limits<double>::quiet_NaN() }));
-    EXPECT_FALSE (rig.clock.blockStart (HostPosition { 120.0, std::numeric_limits<double>::infinity() }));
+    EXPECT_FALSE (rig.clock.blockStart (HostPosition{120.0, std::numeric_limits<double>::quiet_NaN()}));
+    EXPECT_FALSE (rig.clock.blockStart (HostPosition{120.0, std::numeric_limits<double>::infinity()}));
     EXPECT_EQ (rig.model->transport.ppqPos.get(), 0.0);
 }
 
@@ -279,7 +276,7 @@ TEST (StepClock, NegativeAndHugePositionsStayInRange)
     rig.at (-3.0);
     EXPECT_EQ (rig.model->transport.ppqPos.get(), 0.0);
     EXPECT_EQ (rig.step(), 1);
-    for (const double ppq : { 1.0e9, 1.0e12, 1.0e30, 1.0e300 })
+    for (const double ppq : {1.0e9, 1.0e12, 1.0e30, 1.0e300})
     {
         rig.setSpeed (2);
         rig.at (ppq);

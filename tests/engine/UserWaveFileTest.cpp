@@ -26,7 +26,7 @@ TEST (UserWaveFile, ShortFileFillsTheRestWithZeros)
 TEST (UserWaveFile, LinesEndAtLineFeedCarriageReturnOrBoth)
 {
     const auto wave = parseUserWave ("1\r\n2\r3\n4\n\r5\r\n\r\n7");
-    const double expected[] = { 1, 2, 3, 4, 0, 5, 0, 7 };
+    const double expected[] = {1, 2, 3, 4, 0, 5, 0, 7};
     for (std::size_t i = 0; i < std::size (expected); ++i)
         EXPECT_EQ (wave[i], expected[i]) << i;
 }

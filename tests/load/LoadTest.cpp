@@ -39,7 +39,7 @@ struct Instance
 {
     SkiptorAudioProcessor processor;
     PlayingPlayHead playHead;
-    juce::AudioBuffer<float> buffer { 2, blockSize };
+    juce::AudioBuffer<float> buffer{2, blockSize};
     juce::MidiBuffer midi;
     long nonFiniteSamples = 0;
 
@@ -67,7 +67,8 @@ struct Instance
     {
         for (int c = 0; c < 2; ++c)
             for (int i = 0; i < blockSize; ++i)
-                buffer.setSample (c, i, 0.5f * (static_cast<float> (noise()) / static_cast<float> (std::minstd_rand::max()) - 0.5f));
+                buffer.setSample (
+                    c, i, 0.5f * (static_cast<float> (noise()) / static_cast<float> (std::minstd_rand::max()) - 0.5f));
         processor.processBlock (buffer, midi);
         playHead.ppq += blockSize * 140.0 / 60.0 / sampleRate;
         for (int c = 0; c < 2; ++c)
@@ -90,7 +91,7 @@ struct Session
     // each render thread, while automation and state traffic run alongside.
     void play (int blocks, unsigned seed)
     {
-        std::atomic<int> renderersRunning { 2 };
+        std::atomic<int> renderersRunning{2};
         auto render = [&] (int first)
         {
             std::minstd_rand noise (seed + static_cast<unsigned> (first));
@@ -103,7 +104,8 @@ struct Session
         auto automate = [&]
         {
             std::mt19937 random (seed);
-            std::uniform_int_distribution<int> instance (0, numInstances - 1), parameter (0, gatevox::numAutomationParameters - 1);
+            std::uniform_int_distribution<int> instance (0, numInstances - 1),
+                parameter (0, gatevox::numAutomationParameters - 1);
             std::uniform_real_distribution<float> value (0.0f, 1.0f);
             while (renderersRunning.load() > 0)
             {
@@ -126,8 +128,8 @@ struct Session
             }
         };
 
-        std::thread threads[] = { std::thread (render, 0), std::thread (render, 1), std::thread (automate),
-                                  std::thread (saveAndRestore) };
+        std::thread threads[] = {std::thread (render, 0), std::thread (render, 1), std::thread (automate),
+                                 std::thread (saveAndRestore)};
         for (auto& thread : threads)
             thread.join();
     }

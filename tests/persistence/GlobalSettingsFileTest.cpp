@@ -34,8 +34,8 @@ std::vector<std::string> fileValues (const juce::File& file)
     if (element == nullptr)
         return {};
     EXPECT_EQ (element->getTagName(), "GatevoxGlobal");
-    EXPECT_EQ (attributeNames (*element),
-               (std::vector<std::string> { "global_f_0", "global_f_1", "global_f_2", "global_f_3", "global_f_4", "global_f_5" }));
+    EXPECT_EQ (attributeNames (*element), (std::vector<std::string>{"global_f_0", "global_f_1", "global_f_2",
+                                                                    "global_f_3", "global_f_4", "global_f_5"}));
     std::vector<std::string> values;
     for (int i = 0; i < element->getNumAttributes(); ++i)
         values.push_back (element->getAttributeValue (i).toStdString());
@@ -74,28 +74,28 @@ TEST_F (GlobalSettingsTest, ReadingAFileWithTheRightRoot)
     writeFile ("<?xml version=\"1.0\"?>\n<GatevoxGlobal/>");
     const auto text = file().loadFileAsString();
     construct();
-    EXPECT_EQ (optionValues (*options), (std::vector<float> { 1, 0, 0, 0, 0, 1 }));
+    EXPECT_EQ (optionValues (*options), (std::vector<float>{1, 0, 0, 0, 0, 1}));
     EXPECT_EQ (file().loadFileAsString(), text) << "a good file is not rewritten";
 
     writeFile ("<gatevoxglobal global_f_0=\"3\" global_f_1=\"5\" global_f_2=\"1\" global_f_3=\"2\" global_f_4=\"1\" "
                "global_f_5=\"0\"/>");
     construct();
-    EXPECT_EQ (optionValues (*options), (std::vector<float> { 3, 5, 1, 2, 1, 0 }));
+    EXPECT_EQ (optionValues (*options), (std::vector<float>{3, 5, 1, 2, 1, 0}));
 
     writeFile ("<GatevoxGlobal global_f_0=\"nan\" global_f_1=\"99\" global_f_2=\"-4\" global_f_3=\"1e39\" "
                "global_f_4=\"2.5\" global_f_5=\"x\"/>");
     construct();
-    EXPECT_EQ (optionValues (*options), (std::vector<float> { 1, 5, 0, 0, 1, 0 })) << "kept in range";
+    EXPECT_EQ (optionValues (*options), (std::vector<float>{1, 5, 0, 0, 1, 0})) << "kept in range";
 }
 
 TEST_F (GlobalSettingsTest, OtherRootOrTextIsReplacedWithTheDefaults)
 {
-    for (const char* text : { "<SomethingElse global_f_1=\"4\"/>", "not xml", "" })
+    for (const char* text : {"<SomethingElse global_f_1=\"4\"/>", "not xml", ""})
     {
         writeFile (text);
         construct();
-        EXPECT_EQ (optionValues (*options), (std::vector<float> { 1, 0, 0, 0, 0, 1 })) << text;
-        EXPECT_EQ (fileValues (file()), (std::vector<std::string> { "1", "0", "0", "0", "0", "1" })) << text;
+        EXPECT_EQ (optionValues (*options), (std::vector<float>{1, 0, 0, 0, 0, 1})) << text;
+        EXPECT_EQ (fileValues (file()), (std::vector<std::string>{"1", "0", "0", "0", "0", "1"})) << text;
     }
     EXPECT_TRUE (file().loadFileAsString().startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
 }
@@ -106,7 +106,7 @@ TEST_F (GlobalSettingsTest, ChangesAreSavedAndSeenByTheNextProcessor)
     auto settings = construct();
     EXPECT_TRUE (settings->change (O::additionalSmoothing, 5.0f)); // "Exponential"
     EXPECT_TRUE (settings->change (O::patternFollowsSongPosition, 0.0f));
-    EXPECT_EQ (fileValues (file()), (std::vector<std::string> { "1", "5", "0", "0", "0", "0" }));
+    EXPECT_EQ (fileValues (file()), (std::vector<std::string>{"1", "5", "0", "0", "0", "0"}));
 
     construct();
     EXPECT_EQ (options->read (O::patternFollowsSongPosition), 0);
@@ -139,22 +139,26 @@ TEST_F (GlobalSettingsTest, ConcurrentSavesNeverLeaveAPartialFile)
     auto settings = construct();
     ASSERT_TRUE (settings->save());
 
-    std::atomic<bool> stop { false };
-    std::atomic<int> partial { 0 };
-    std::thread reader ([&] {
-        while (! stop)
+    std::atomic<bool> stop{false};
+    std::atomic<int> partial{0};
+    std::thread reader (
+        [&]
         {
-            const auto element = parseDocumentFile (file());
-            if (element == nullptr || element->getNumAttributes() != 6)
-                ++partial;
-        }
-    });
+            while (!stop)
+            {
+                const auto element = parseDocumentFile (file());
+                if (element == nullptr || element->getNumAttributes() != 6)
+                    ++partial;
+            }
+        });
     std::vector<std::thread> savers;
     for (int t = 0; t < 2; ++t)
-        savers.emplace_back ([&, t] {
-            for (int i = 0; i < 40; ++i)
-                settings->change (O::additionalSmoothing, static_cast<float> ((i + t) % 6));
-        });
+        savers.emplace_back (
+            [&, t]
+            {
+                for (int i = 0; i < 40; ++i)
+                    settings->change (O::additionalSmoothing, static_cast<float> ((i + t) % 6));
+            });
     for (auto& saver : savers)
         saver.join();
     stop = true;
@@ -179,11 +183,12 @@ TEST_F (GlobalSettingsTest, OptionsTakeEffectInTheRenderLoop)
         RenderLoop loop (*model);
         std::vector<float> left (256, 0.25f);
         std::vector<float> right (256, 0.125f);
-        loop.process (left.data(), right.data(), 256, HostPosition { 120.0, 1.0 });
+        loop.process (left.data(), right.data(), 256, HostPosition{120.0, 1.0});
         return std::make_pair (left.back(), model->smoothers[0].getMode());
     };
 
-    EXPECT_FLOAT_EQ (render ("<GatevoxGlobal global_f_1=\"1\" global_f_2=\"1\"/>").first, 0.25f * std::pow (10.0f, 0.15f))
+    EXPECT_FLOAT_EQ (render ("<GatevoxGlobal global_f_1=\"1\" global_f_2=\"1\"/>").first,
+                     0.25f * std::pow (10.0f, 0.15f))
         << "\"Bypass\": an empty step lets the input through";
     EXPECT_EQ (render ("<GatevoxGlobal global_f_1=\"1\" global_f_2=\"2\"/>").first, 0.0f);
     EXPECT_EQ (render ("<GatevoxGlobal global_f_1=\"5\" global_f_2=\"1\"/>").second, 5);

@@ -68,8 +68,14 @@ std::unique_ptr<juce::XmlElement> roundTrip (ProcessorModel& from, ProcessorMode
     return writeHostState (to, 44100.0);
 }
 
-int seq (const ProcessorModel& model, SequencerState::Int field) { return model.sequencer.ints.read (field); }
-int slotInt (ProcessorModel& model, int s, SlotSettings::Int field) { return model.slot (s).ints.read (field); }
+int seq (const ProcessorModel& model, SequencerState::Int field)
+{
+    return model.sequencer.ints.read (field);
+}
+int slotInt (ProcessorModel& model, int s, SlotSettings::Int field)
+{
+    return model.slot (s).ints.read (field);
+}
 } // namespace
 
 TEST (HostState, AttributesInTheirOrderAndSpelling)
@@ -88,26 +94,38 @@ TEST (HostState, FreshModelValues)
     const auto text = [&] (const std::string& name) { return attributeText (*state, name.c_str()); };
 
     const std::pair<const char*, const char*> fixed[] = {
-        { "gatevox_version", "1.05" }, { "effect_mix", "1" },    { "effect_gain", "0.5625" },
-        { "effect_gain_actual", "1.41253757" }, { "sample_rate", "200000" }, { "pattern_count", "0" },
-        { "pattern_speed", "1" }, { "tempo", "120" }, { "parameter_196", "0" },
-        { "layer3_pattern15", "5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5" },
+        {"gatevox_version", "1.05"}, {"effect_mix", "1"},
+        {"effect_gain", "0.5625"},   {"effect_gain_actual", "1.41253757"},
+        {"sample_rate", "200000"},   {"pattern_count", "0"},
+        {"pattern_speed", "1"},      {"tempo", "120"},
+        {"parameter_196", "0"},      {"layer3_pattern15", "5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5"},
     };
     for (const auto& [name, value] : fixed)
         EXPECT_EQ (text (name), value) << name;
 
-    const char* knobs[] = { "0", "0.200000003", "1", "1", "0.699999988", "1", "1", "0.699999988", "1", "1", "0.5", "0" };
-    const char* floats[] = { "0", "0", "0.5", "0", "0.5", "0.200000003", "1", "0.400000006", "0.400000006", "0", "0", "1", "1",
-                             "0.5", "0.100000001", "0.100000001", "0.100000001", "0.100000001", "0.600000024", "0", "0", "0",
-                             "0", "8", "0", "0" };
-    const char* ints[] = { "0", "0", "0", "0", "0", "0", "0", "2", "1", "0", "0", "4", "1", "1", "1", "1", "0" };
+    const char* knobs[] = {"0", "0.200000003", "1", "1", "0.699999988", "1", "1", "0.699999988", "1", "1", "0.5", "0"};
+    const char* floats[] = {"0",           "0",
+                            "0.5",         "0",
+                            "0.5",         "0.200000003",
+                            "1",           "0.400000006",
+                            "0.400000006", "0",
+                            "0",           "1",
+                            "1",           "0.5",
+                            "0.100000001", "0.100000001",
+                            "0.100000001", "0.100000001",
+                            "0.600000024", "0",
+                            "0",           "0",
+                            "0",           "8",
+                            "0",           "0"};
+    const char* ints[] = {"0", "0", "0", "0", "0", "0", "0", "2", "1", "0", "0", "4", "1", "1", "1", "1", "0"};
     for (int s = 0; s < numSlots; ++s)
     {
         const auto slot = std::to_string (s);
         EXPECT_EQ (text ("adsrControl_" + slot), "0");
         EXPECT_EQ (text ("controls_" + slot + "_effect_str"), "TREMELO");
         for (int k = 0; k < 12; ++k)
-            EXPECT_EQ (text ("adsr" + slot + "Poly" + std::to_string (k % 3) + "Group" + std::to_string (k / 3)), knobs[k]);
+            EXPECT_EQ (text ("adsr" + slot + "Poly" + std::to_string (k % 3) + "Group" + std::to_string (k / 3)),
+                       knobs[k]);
         for (int m = 0; m < 26; ++m)
             EXPECT_EQ (text ("controls_" + slot + "_f_" + std::to_string (m)), floats[m]) << "float " << m;
         for (int m = 0; m < 17; ++m)
@@ -123,12 +141,12 @@ TEST (HostState, RoundTripReproducesEverySavedField)
     auto restored = makeModel();
     const auto again = roundTrip (*original, *restored);
 
-    const std::set<std::string> notRestored { "seq_position", "ppq_pos", "tempo" };
+    const std::set<std::string> notRestored{"seq_position", "ppq_pos", "tempo"};
     int compared = 0;
     for (int i = 0; i < saved->getNumAttributes(); ++i)
     {
         const auto name = saved->getAttributeName (i).toStdString();
-        if (notRestored.count (name) == 0 && ! name.starts_with ("parameter_"))
+        if (notRestored.count (name) == 0 && !name.starts_with ("parameter_"))
         {
             EXPECT_EQ (saved->getAttributeValue (i), again->getAttributeValue (i)) << name;
             ++compared;
@@ -161,7 +179,7 @@ TEST (HostState, RestoredProjectSoundsAsSaved)
     }
 
     // Envelopes off: their tables carry the history of their builds.
-    for (auto* model : { original.get(), restored.get() })
+    for (auto* model : {original.get(), restored.get()})
         for (int s = 0; s < numSlots; ++s)
             model->envelope (s).switches.waitingWrite (EnvelopeSettings::envelopeOn, 0.0f);
     EXPECT_EQ (renderSong (*original, 40), renderSong (*restored, 40));
@@ -170,20 +188,20 @@ TEST (HostState, RestoredProjectSoundsAsSaved)
 TEST (HostState, VersionRuleAndLegacyTranslations)
 {
     auto model = makeModel();
-    restoreHostState (*model, document ({ { "pattern_speed", "3" }, { "adsrControl_0", "0.1" } }));
+    restoreHostState (*model, document ({{"pattern_speed", "3"}, {"adsrControl_0", "0.1"}}));
     EXPECT_EQ (seq (*model, SequencerState::patternSpeed), 1);
     EXPECT_EQ (model->envelope (0).destination.read (0), 4) << "trunc (49 x 0.1)";
 
-    const std::pair<const char*, int> legacySpeeds[] = { { "0", 0 }, { "2", 1 }, { "4", 2 }, { "-1", 2 } };
+    const std::pair<const char*, int> legacySpeeds[] = {{"0", 0}, {"2", 1}, {"4", 2}, {"-1", 2}};
     for (const auto& [text, speed] : legacySpeeds)
     {
-        restoreHostState (*model, document ({ { "pattern_speed", text } }));
+        restoreHostState (*model, document ({{"pattern_speed", text}}));
         EXPECT_EQ (seq (*model, SequencerState::patternSpeed), speed) << text;
     }
     restoreHostState (*model, document ({}));
     EXPECT_EQ (model->transport.stepsPerBeat.get(), 0.5) << "absent: old speed 1, played as 1/2";
 
-    restoreHostState (*model, document ({ { "gatevox_version", "1.05" }, { "adsrControl_0", "0.285714298" } }));
+    restoreHostState (*model, document ({{"gatevox_version", "1.05"}, {"adsrControl_0", "0.285714298"}}));
     EXPECT_EQ (model->envelope (0).destination.read (0), 2);
     EXPECT_EQ (seq (*model, SequencerState::patternSpeed), 2) << "a current document's default";
     EXPECT_EQ (model->transport.stepsPerBeat.get(), 2.0);
@@ -192,11 +210,17 @@ TEST (HostState, VersionRuleAndLegacyTranslations)
 TEST (HostState, KernelByNameStepRowsAndSelection)
 {
     auto model = makeModel();
-    restoreHostState (*model, document ({ { "controls_0_effect_str", "FLANGER" }, { "controls_1_effect_str", "DOUBLER" },
-                                          { "controls_2_effect_str", "ECHO" }, { "controls_3_effect_str", "lpf 12db" },
-                                          { "controls_3_i_5", "12" }, { "layer0_pattern0", "5,5,5" },
-                                          { "layer1_pattern2", "1,,2" }, { "layer3_pattern4", "x, 3,9,-1,2147483648,4" },
-                                          { "selected_setting", "3" }, { "selected_effect", "1" }, { "effect_mix", "1.5" } }));
+    restoreHostState (*model, document ({{"controls_0_effect_str", "FLANGER"},
+                                         {"controls_1_effect_str", "DOUBLER"},
+                                         {"controls_2_effect_str", "ECHO"},
+                                         {"controls_3_effect_str", "lpf 12db"},
+                                         {"controls_3_i_5", "12"},
+                                         {"layer0_pattern0", "5,5,5"},
+                                         {"layer1_pattern2", "1,,2"},
+                                         {"layer3_pattern4", "x, 3,9,-1,2147483648,4"},
+                                         {"selected_setting", "3"},
+                                         {"selected_effect", "1"},
+                                         {"effect_mix", "1.5"}}));
     for (int s = 0; s < 3; ++s)
     {
         EXPECT_EQ (slotInt (*model, s, SlotSettings::kernelId), kernelId::delayMod);
@@ -215,13 +239,13 @@ TEST (HostState, KernelByNameStepRowsAndSelection)
         return values;
     };
     EXPECT_EQ (row (0, 0), std::vector<int> (16, 5));
-    EXPECT_EQ (row (1, 2), (std::vector<int> { 1, 0, 2, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5 }));
-    EXPECT_EQ (row (3, 4), (std::vector<int> { 0, 3, 5, 5, 5, 4, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5 })) << "out of range: empty";
+    EXPECT_EQ (row (1, 2), (std::vector<int>{1, 0, 2, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}));
+    EXPECT_EQ (row (3, 4), (std::vector<int>{0, 3, 5, 5, 5, 4, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5})) << "out of range: empty";
     EXPECT_EQ (row (3, 15), std::vector<int> (16, 5)) << "an absent row is empty";
 
     EXPECT_EQ (seq (*model, SequencerState::selectedEffect), 3);
     EXPECT_EQ (model->sequencer.floats.read (SequencerState::effectMix), 1.0f);
-    restoreHostState (*model, document ({ { "selected_effect", "1" }, { "effect_mix", "-0.5" } }));
+    restoreHostState (*model, document ({{"selected_effect", "1"}, {"effect_mix", "-0.5"}}));
     EXPECT_EQ (seq (*model, SequencerState::selectedEffect), 1);
     EXPECT_EQ (model->sequencer.floats.read (SequencerState::effectMix), -0.5f);
 }
@@ -244,8 +268,10 @@ TEST (HostState, KernelOutsideTheCatalogueIsSavedWithoutNameAndKeepsItsId)
 TEST (HostState, FloorReachesTheLfoTable)
 {
     auto model = makeModel();
-    restoreHostState (*model, document ({ { "controls_0_i_4", "4" }, { "controls_0_f_2", "0.5" },
-                                          { "controls_0_f_24", "0.3" }, { "controls_1_f_24", "0.3" } }));
+    restoreHostState (*model, document ({{"controls_0_i_4", "4"},
+                                         {"controls_0_f_2", "0.5"},
+                                         {"controls_0_f_24", "0.3"},
+                                         {"controls_1_f_24", "0.3"}}));
     EXPECT_EQ (model->slot (0).floats.read (SlotSettings::floor), 0.3f);
     EXPECT_EQ (model->lfo (0).floor(), static_cast<double> (0.3f));
     float squareLowest = 1.0f;
@@ -263,8 +289,9 @@ TEST (HostState, DefaultsOfAbsentAttributes)
 {
     auto model = makeModel();
     model->kernelParams (1).value.drainingRelease (3, 42.0f);
-    restoreHostState (*model, document ({ { "controls_0_position", "1234.9" }, { "controls_0_next_pos", "-7.5" },
-                                          { "controls_1_i_2", "55" } }));
+    restoreHostState (
+        *model,
+        document ({{"controls_0_position", "1234.9"}, {"controls_0_next_pos", "-7.5"}, {"controls_1_i_2", "55"}}));
 
     EXPECT_EQ (model->kernelParams (1).value.read (3), 42.0f) << "kernel parameters keep their values";
     EXPECT_EQ (model->sequencer.floats.read (SequencerState::effectGain), 0.5f);
@@ -285,13 +312,25 @@ TEST (HostState, DefaultsOfAbsentAttributes)
 TEST (HostState, ValuesOutsideTheirRangesAreBroughtIn)
 {
     auto model = makeModel();
-    restoreHostState (*model, document ({ { "gatevox_version", "1.05" }, { "layer", "9" }, { "pattern", "-1" },
-                                          { "pattern_count", "40" }, { "pattern_speed", "9" }, { "selected_effect", "-3" },
-                                          { "adsrControl_0", "2" }, { "controls_0_i_0", "7" }, { "controls_1_i_0", "-4" },
-                                          { "controls_0_i_4", "99" }, { "controls_1_i_4", "-2" }, { "controls_0_i_5", "1000" },
-                                          { "controls_1_i_5", "-1000" }, { "controls_0_i_12", "41" },
-                                          { "controls_0_i_13", "-1" }, { "controls_0_i_14", "40" },
-                                          { "controls_0_f_7", "nan" }, { "controls_0_f_9", "1e39" }, { "effect_gain", "inf" } }));
+    restoreHostState (*model, document ({{"gatevox_version", "1.05"},
+                                         {"layer", "9"},
+                                         {"pattern", "-1"},
+                                         {"pattern_count", "40"},
+                                         {"pattern_speed", "9"},
+                                         {"selected_effect", "-3"},
+                                         {"adsrControl_0", "2"},
+                                         {"controls_0_i_0", "7"},
+                                         {"controls_1_i_0", "-4"},
+                                         {"controls_0_i_4", "99"},
+                                         {"controls_1_i_4", "-2"},
+                                         {"controls_0_i_5", "1000"},
+                                         {"controls_1_i_5", "-1000"},
+                                         {"controls_0_i_12", "41"},
+                                         {"controls_0_i_13", "-1"},
+                                         {"controls_0_i_14", "40"},
+                                         {"controls_0_f_7", "nan"},
+                                         {"controls_0_f_9", "1e39"},
+                                         {"effect_gain", "inf"}}));
 
     EXPECT_EQ (seq (*model, SequencerState::layer), 3);
     EXPECT_EQ (seq (*model, SequencerState::pattern), 0);
@@ -330,13 +369,14 @@ TEST (HostState, CountersTempoAndDocumentsThatAreNotAState)
     EXPECT_EQ (model->resyncHold.load(), 0) << "no counter moves";
 
     model->transport.tempo = -5.0f;
-    restoreHostState (*model, document ({ { "effect_mix", "0.1" }, { "tempo", "60" } }, "SkiptorPreset"));
+    restoreHostState (*model, document ({{"effect_mix", "0.1"}, {"tempo", "60"}}, "SkiptorPreset"));
     EXPECT_EQ (model->transport.tempo.get(), 120.0f) << "a negative tempo becomes 120, the saved one has no effect";
     model->transport.tempo = 97.5f;
-    EXPECT_TRUE (writeHostState (*model, 48000.0)->isEquivalentTo (before.get(), false)) << "another root changes nothing";
+    EXPECT_TRUE (writeHostState (*model, 48000.0)->isEquivalentTo (before.get(), false))
+        << "another root changes nothing";
     EXPECT_EQ (model->reloadInProgress.load(), 0);
     EXPECT_EQ (model->resyncHold.load(), 1);
 
-    restoreHostState (*model, document ({ { "effect_mix", "0.1" } }, "skiptorstateinfo"));
+    restoreHostState (*model, document ({{"effect_mix", "0.1"}}, "skiptorstateinfo"));
     EXPECT_EQ (model->sequencer.floats.read (SequencerState::effectMix), 0.1f) << "tags compare without case";
 }

@@ -1,5 +1,5 @@
-#include "kernels/KernelCatalogue.h"
 #include "persistence/KernelDefaults.h"
+#include "kernels/KernelCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -28,115 +28,131 @@ struct ExpectedKernel
 namespace kp = kernelParam;
 
 // Defaults and ranges of every kernel that has an entry: parameter, value, minimum, maximum.
-const std::vector<ExpectedKernel> expectedKernels {
-    { kernelId::tremelo, { { kp::depth, 1, 0.1, 1 } } },
-    { kernelId::stereoPan, { { kp::depth, 1, 0.1, 1 } } },
-    { kernelId::lpf12dB,
-      { { kp::fc, 3000, 1, 20000 }, { kp::fmin, 0.1, 0.01, 1 }, { kp::q, 1.414, 0.5, 2 }, { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::lpf24dB,
-      { { kp::fc, 12000, 1, 20000 }, { kp::fmin, 0.1, 0.01, 1 }, { kp::q, 1.414, 0.5, 2 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::lpfSvf1,
-      { { kp::fc, 7000, 1, 15000 }, { kp::fmin, 0.1, 0.1, 1 }, { kp::q, 0.83, 0.1, 2 }, { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::lpfFuzz,
-      { { kp::fc, 3400, 1, 14000 }, { kp::fmin, 0.1, 0.1, 1 }, { kp::q, 1, 0.1, 1.2 }, { kp::drive, 0.3, 0.001, 1 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::lpfGrunge,
-      { { kp::fc, 7000, 1, 15000 }, { kp::fmin, 0.1, 0.1, 1 }, { kp::q, 0.7071, 0.1, 2 },
-        { kp::drive, 0.52, 0.001, 1 }, { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::lpfComb,
-      { { kp::fc, 10000, 1, 20000 }, { kp::fmin, 0.2, 0.01, 1 }, { kp::q, 1.414, 0.5, 2 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::lpfColor,
-      { { kp::fc, 4000, 1, 15000 }, { kp::fmin, 0.2, 0.01, 1 }, { kp::color, 0.35, 0.1, 1 },
-        { kp::mix, 0.7, 0.001, 1 } } },
-    { kernelId::lpfDoubler,
-      { { kp::fc, 7000, 1, 15000 }, { kp::fmin, 0.1, 0.1, 1 }, { kp::delay1, 0.01, 0.006, 0.015 },
-        { kp::feedback, 0.7, 0, 1 }, { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::lpfSlapback,
-      { { kp::fc, 7000, 1, 15000 }, { kp::fmin, 0.1, 0.1, 1 }, { kp::delay1, 0.01, 0.006, 0.015 },
-        { kp::feedback, 0.9, 0, 1 }, { kp::mix, 0.9, 0.001, 1 } } },
-    { kernelId::hpfSvf1,
-      { { kp::fc, 5000, 1, 15000 }, { kp::fmin, 0.667, 0.01, 1 }, { kp::res, 0.777, 0.1, 1 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::hpfFuzz,
-      { { kp::fc, 5000, 1, 15000 }, { kp::fmin, 0.1, 0.01, 1 }, { kp::res, 0.777, 0.1, 1 }, { kp::drive, 0.2, 0.1, 1 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::hpfGrunge,
-      { { kp::fc, 5000, 1, 15000 }, { kp::fmin, 0.1, 0.01, 1 }, { kp::res, 0.777, 0.1, 1 },
-        { kp::drive, 0.2, 0.001, 1 }, { kp::mix, 0.7, 0.001, 1 } } },
-    { kernelId::hpfComb,
-      { { kp::fc, 2000, 1, 15000 }, { kp::fmin, 0.1, 0.01, 1 }, { kp::q, 0.777, 0.1, 1.5 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::hpfColor,
-      { { kp::fc, 5000, 1, 15000 }, { kp::fmin, 0.2, 0.01, 1 }, { kp::mix, 0.8, 0.001, 1 },
-        { kp::color, 0.4, 0.1, 1 } } },
-    { kernelId::hpfDoubler,
-      { { kp::fc, 5000, 1, 15000 }, { kp::fmin, 0.1, 0.01, 1 }, { kp::delay1, 0.01, 0.006, 0.015 },
-        { kp::feedback, 0.7, 0, 1 }, { kp::mix, 0.6, 0.001, 1 } } },
-    { kernelId::hpfSlapback,
-      { { kp::fc, 3000, 1, 15000 }, { kp::fmin, 0.111, 0.01, 1 }, { kp::delay1, 0.01, 0.006, 0.015 },
-        { kp::feedback, 0.93, 0, 1 }, { kp::mix, 0.9, 0.001, 1 } } },
-    { kernelId::hpf12dB,
-      { { kp::fc, 2000, 1, 15000 }, { kp::fmin, 0.1, 0.01, 1 }, { kp::q, 0.777, 0.1, 1.5 }, { kp::mix, 1, 0.001, 1 },
-        { kp::drive, 0.999, 0.1, 1 } } },
-    { kernelId::hpf24dB,
-      { { kp::fc, 2000, 1, 15000 }, { kp::fmin, 0.1, 0.1, 1 }, { kp::q, 0.777, 0.01, 1.5 }, { kp::mix, 1, 0.001, 1 },
-        { kp::drive, 0.999, 0.1, 1 } } },
-    { kernelId::hpfAmDsb,
-      { { kp::fc, 5000, 1, 15000 }, { kp::fmin, 0.333, 0.01, 1 }, { kp::freq1, 7000, 1000, 10000 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::hpfAmSsb,
-      { { kp::fc, 4000, 1, 15000 }, { kp::fmin, 0.333, 0.01, 1 }, { kp::freq1, 7000, 1000, 10000 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::notch, { { kp::fc, 6000, 1, 20000 }, { kp::fmin, 0.2, 0.01, 1 }, { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::formant, { { kp::vowel, 0.4, 0.01, 1 }, { kp::fc, 2000, 333, 15000 }, { kp::mix, 0.7, 0.01, 1 } } },
-    { kernelId::formantAmDsb, { { kp::fc, 5900, 1000, 10000 }, { kp::amount, 1, 0.7, 1.5 }, { kp::mix, 1, 0.1, 1 } } },
-    { kernelId::formantAmSsb, { { kp::fc, 3130, 666, 10000 }, { kp::amount, 1, 0.7, 1.5 }, { kp::mix, 1, 0.1, 1 } } },
-    { kernelId::peakSvf, { { kp::fc, 10000, 1, 15000 }, { kp::q, 0.36, 0.1, 1.75 }, { kp::mix, 0.7, 0.001, 1 } } },
-    { kernelId::peakBiquad,
-      { { kp::fc, 1120, 1, 6000 }, { kp::fmin, 0.2795, 0.001, 0.999 }, { kp::gain, 6, 1, 24 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::bpfSvf1,
-      { { kp::fc, 2600, 1, 15000 }, { kp::q, 0.17, 0.1, 0.666 }, { kp::bw, 4000, 100, 10000 },
-        { kp::mix, 0.6, 0.001, 1 } } },
-    { kernelId::bpfAmDsb,
-      { { kp::fc, 2600, 1, 15000 }, { kp::freq1, 2600, 1, 15000 }, { kp::amount, 1, 0.5, 1.5 },
-        { kp::mix, 0.7, 0.1, 1 } } },
-    { kernelId::bpfAmSsb,
-      { { kp::fc, 2600, 100, 15000 }, { kp::freq1, 2000, 1000, 10000 }, { kp::amount, 1.4, 0.5, 1.5 },
-        { kp::mix, 0.7, 0.1, 1 } } },
-    { kernelId::bpfExcited,
-      { { kp::fc, 2600, 1, 15000 }, { kp::q, 0.17, 0.1, 2 }, { kp::bw, 4000, 100, 10000 },
-        { kp::mix, 1, 0.001, 1 } } },
-    { kernelId::bpfGrunge,
-      { { kp::fc, 2600, 100, 15000 }, { kp::q, 0.17, 0.333, 2 }, { kp::bw, 4000, 100, 10000 },
-        { kp::drive, 0.2, 0.001, 1 }, { kp::mix, 0.7, 0.001, 1 } } },
-    { kernelId::bpfThin,
-      { { kp::fc, 2000, 10, 9000 }, { kp::bw, 500, 10, 2000 }, { kp::q, 3, 0.01, 12 }, { kp::mix, 0.9071, 0, 1 } } },
-    { kernelId::resonator,
-      { { kp::freq1, 8800, 100, 15000 }, { kp::freq2, 2200, 100, 15000 }, { kp::q, 0.9, 0.1, 0.999 },
-        { kp::mix, 1, 0.1, 1 } } },
-    { kernelId::delayMod,
-      { { kp::width, 0.1, 0.1, 0.999 }, { kp::delay1, 0.1, 0.001, 0.3 }, { kp::feedback, 0.3, 0, 1 },
-        { kp::mix, 0.4, 0.1, 1 } } },
-    { kernelId::vibrato,
-      { { kp::delay1, 0.015, 0, 0.03 }, { kp::width, 1, 0.01, 0.9 }, { kp::feedback, 1, 0, 0.2 },
-        { kp::mix, 0.5, 0.1, 1 } } },
-    { kernelId::slapback,
-      { { kp::width, 0.4, 0, 0.999 }, { kp::delay1, 0.013, 0.001, 0.05 }, { kp::feedback, 0.9, 0, 1 },
-        { kp::mix, 0.4, 0, 1 } } },
-    { kernelId::ringMod, { { kp::fc, 3000, 1, 20000 }, { kp::mix, 0.3, 0.1, 1 } } },
-    { kernelId::fmMod, { { kp::fc, 1000, 100, 20000 }, { kp::mix, 0.7, 0.1, 1 } } },
-    { kernelId::pmMod, { { kp::fc, 1000, 100, 20000 }, { kp::mix, 0.7, 0.1, 1 } } },
-    { kernelId::amDsb, { { kp::fc, 5000, 100, 20000 }, { kp::amount, 0.7, 0.1, 1.5 }, { kp::mix, 0.7, 0.1, 1 } } },
-    { kernelId::amSsb, { { kp::fc, 3000, 100, 20000 }, { kp::amount, 1, 0.5, 1.5 }, { kp::mix, 0.7, 0.1, 1 } } },
-    { kernelId::amMod, { { kp::fc, 3000, 100, 20000 }, { kp::amount, 1, 0.5, 1.5 }, { kp::mix, 0.7, 0.1, 1 } } },
-    { kernelId::resampler, { { kp::rate1, 22050, 1024, 44100 }, { kp::mix, 1, 0.1, 1 } } },
-    { kernelId::distort, { { kp::drive, 0.5, 0, 1 }, { kp::mix, 0.7, 0, 1 } } },
-    { kernelId::distort2, { { kp::drive, 0.5, 0.1, 1 } } },
-    { kernelId::distort3, { { kp::drive, 0.5, 0.1, 1 }, { kp::mix, 0.7, 0, 1 } } },
-    { kernelId::sampleHold, { { kp::delay1, 0.0007, 0, 0.001 }, { kp::amount, 0.9, 0, 1 }, { kp::mix, 0.7, 0, 1 } } },
+const std::vector<ExpectedKernel> expectedKernels{
+    {kernelId::tremelo, {{kp::depth, 1, 0.1, 1}}},
+    {kernelId::stereoPan, {{kp::depth, 1, 0.1, 1}}},
+    {kernelId::lpf12dB,
+     {{kp::fc, 3000, 1, 20000}, {kp::fmin, 0.1, 0.01, 1}, {kp::q, 1.414, 0.5, 2}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::lpf24dB,
+     {{kp::fc, 12000, 1, 20000}, {kp::fmin, 0.1, 0.01, 1}, {kp::q, 1.414, 0.5, 2}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::lpfSvf1,
+     {{kp::fc, 7000, 1, 15000}, {kp::fmin, 0.1, 0.1, 1}, {kp::q, 0.83, 0.1, 2}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::lpfFuzz,
+     {{kp::fc, 3400, 1, 14000},
+      {kp::fmin, 0.1, 0.1, 1},
+      {kp::q, 1, 0.1, 1.2},
+      {kp::drive, 0.3, 0.001, 1},
+      {kp::mix, 1, 0.001, 1}}},
+    {kernelId::lpfGrunge,
+     {{kp::fc, 7000, 1, 15000},
+      {kp::fmin, 0.1, 0.1, 1},
+      {kp::q, 0.7071, 0.1, 2},
+      {kp::drive, 0.52, 0.001, 1},
+      {kp::mix, 1, 0.001, 1}}},
+    {kernelId::lpfComb,
+     {{kp::fc, 10000, 1, 20000}, {kp::fmin, 0.2, 0.01, 1}, {kp::q, 1.414, 0.5, 2}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::lpfColor,
+     {{kp::fc, 4000, 1, 15000}, {kp::fmin, 0.2, 0.01, 1}, {kp::color, 0.35, 0.1, 1}, {kp::mix, 0.7, 0.001, 1}}},
+    {kernelId::lpfDoubler,
+     {{kp::fc, 7000, 1, 15000},
+      {kp::fmin, 0.1, 0.1, 1},
+      {kp::delay1, 0.01, 0.006, 0.015},
+      {kp::feedback, 0.7, 0, 1},
+      {kp::mix, 1, 0.001, 1}}},
+    {kernelId::lpfSlapback,
+     {{kp::fc, 7000, 1, 15000},
+      {kp::fmin, 0.1, 0.1, 1},
+      {kp::delay1, 0.01, 0.006, 0.015},
+      {kp::feedback, 0.9, 0, 1},
+      {kp::mix, 0.9, 0.001, 1}}},
+    {kernelId::hpfSvf1,
+     {{kp::fc, 5000, 1, 15000}, {kp::fmin, 0.667, 0.01, 1}, {kp::res, 0.777, 0.1, 1}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::hpfFuzz,
+     {{kp::fc, 5000, 1, 15000},
+      {kp::fmin, 0.1, 0.01, 1},
+      {kp::res, 0.777, 0.1, 1},
+      {kp::drive, 0.2, 0.1, 1},
+      {kp::mix, 1, 0.001, 1}}},
+    {kernelId::hpfGrunge,
+     {{kp::fc, 5000, 1, 15000},
+      {kp::fmin, 0.1, 0.01, 1},
+      {kp::res, 0.777, 0.1, 1},
+      {kp::drive, 0.2, 0.001, 1},
+      {kp::mix, 0.7, 0.001, 1}}},
+    {kernelId::hpfComb,
+     {{kp::fc, 2000, 1, 15000}, {kp::fmin, 0.1, 0.01, 1}, {kp::q, 0.777, 0.1, 1.5}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::hpfColor,
+     {{kp::fc, 5000, 1, 15000}, {kp::fmin, 0.2, 0.01, 1}, {kp::mix, 0.8, 0.001, 1}, {kp::color, 0.4, 0.1, 1}}},
+    {kernelId::hpfDoubler,
+     {{kp::fc, 5000, 1, 15000},
+      {kp::fmin, 0.1, 0.01, 1},
+      {kp::delay1, 0.01, 0.006, 0.015},
+      {kp::feedback, 0.7, 0, 1},
+      {kp::mix, 0.6, 0.001, 1}}},
+    {kernelId::hpfSlapback,
+     {{kp::fc, 3000, 1, 15000},
+      {kp::fmin, 0.111, 0.01, 1},
+      {kp::delay1, 0.01, 0.006, 0.015},
+      {kp::feedback, 0.93, 0, 1},
+      {kp::mix, 0.9, 0.001, 1}}},
+    {kernelId::hpf12dB,
+     {{kp::fc, 2000, 1, 15000},
+      {kp::fmin, 0.1, 0.01, 1},
+      {kp::q, 0.777, 0.1, 1.5},
+      {kp::mix, 1, 0.001, 1},
+      {kp::drive, 0.999, 0.1, 1}}},
+    {kernelId::hpf24dB,
+     {{kp::fc, 2000, 1, 15000},
+      {kp::fmin, 0.1, 0.1, 1},
+      {kp::q, 0.777, 0.01, 1.5},
+      {kp::mix, 1, 0.001, 1},
+      {kp::drive, 0.999, 0.1, 1}}},
+    {kernelId::hpfAmDsb,
+     {{kp::fc, 5000, 1, 15000}, {kp::fmin, 0.333, 0.01, 1}, {kp::freq1, 7000, 1000, 10000}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::hpfAmSsb,
+     {{kp::fc, 4000, 1, 15000}, {kp::fmin, 0.333, 0.01, 1}, {kp::freq1, 7000, 1000, 10000}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::notch, {{kp::fc, 6000, 1, 20000}, {kp::fmin, 0.2, 0.01, 1}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::formant, {{kp::vowel, 0.4, 0.01, 1}, {kp::fc, 2000, 333, 15000}, {kp::mix, 0.7, 0.01, 1}}},
+    {kernelId::formantAmDsb, {{kp::fc, 5900, 1000, 10000}, {kp::amount, 1, 0.7, 1.5}, {kp::mix, 1, 0.1, 1}}},
+    {kernelId::formantAmSsb, {{kp::fc, 3130, 666, 10000}, {kp::amount, 1, 0.7, 1.5}, {kp::mix, 1, 0.1, 1}}},
+    {kernelId::peakSvf, {{kp::fc, 10000, 1, 15000}, {kp::q, 0.36, 0.1, 1.75}, {kp::mix, 0.7, 0.001, 1}}},
+    {kernelId::peakBiquad,
+     {{kp::fc, 1120, 1, 6000}, {kp::fmin, 0.2795, 0.001, 0.999}, {kp::gain, 6, 1, 24}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::bpfSvf1,
+     {{kp::fc, 2600, 1, 15000}, {kp::q, 0.17, 0.1, 0.666}, {kp::bw, 4000, 100, 10000}, {kp::mix, 0.6, 0.001, 1}}},
+    {kernelId::bpfAmDsb,
+     {{kp::fc, 2600, 1, 15000}, {kp::freq1, 2600, 1, 15000}, {kp::amount, 1, 0.5, 1.5}, {kp::mix, 0.7, 0.1, 1}}},
+    {kernelId::bpfAmSsb,
+     {{kp::fc, 2600, 100, 15000}, {kp::freq1, 2000, 1000, 10000}, {kp::amount, 1.4, 0.5, 1.5}, {kp::mix, 0.7, 0.1, 1}}},
+    {kernelId::bpfExcited,
+     {{kp::fc, 2600, 1, 15000}, {kp::q, 0.17, 0.1, 2}, {kp::bw, 4000, 100, 10000}, {kp::mix, 1, 0.001, 1}}},
+    {kernelId::bpfGrunge,
+     {{kp::fc, 2600, 100, 15000},
+      {kp::q, 0.17, 0.333, 2},
+      {kp::bw, 4000, 100, 10000},
+      {kp::drive, 0.2, 0.001, 1},
+      {kp::mix, 0.7, 0.001, 1}}},
+    {kernelId::bpfThin,
+     {{kp::fc, 2000, 10, 9000}, {kp::bw, 500, 10, 2000}, {kp::q, 3, 0.01, 12}, {kp::mix, 0.9071, 0, 1}}},
+    {kernelId::resonator,
+     {{kp::freq1, 8800, 100, 15000}, {kp::freq2, 2200, 100, 15000}, {kp::q, 0.9, 0.1, 0.999}, {kp::mix, 1, 0.1, 1}}},
+    {kernelId::delayMod,
+     {{kp::width, 0.1, 0.1, 0.999}, {kp::delay1, 0.1, 0.001, 0.3}, {kp::feedback, 0.3, 0, 1}, {kp::mix, 0.4, 0.1, 1}}},
+    {kernelId::vibrato,
+     {{kp::delay1, 0.015, 0, 0.03}, {kp::width, 1, 0.01, 0.9}, {kp::feedback, 1, 0, 0.2}, {kp::mix, 0.5, 0.1, 1}}},
+    {kernelId::slapback,
+     {{kp::width, 0.4, 0, 0.999}, {kp::delay1, 0.013, 0.001, 0.05}, {kp::feedback, 0.9, 0, 1}, {kp::mix, 0.4, 0, 1}}},
+    {kernelId::ringMod, {{kp::fc, 3000, 1, 20000}, {kp::mix, 0.3, 0.1, 1}}},
+    {kernelId::fmMod, {{kp::fc, 1000, 100, 20000}, {kp::mix, 0.7, 0.1, 1}}},
+    {kernelId::pmMod, {{kp::fc, 1000, 100, 20000}, {kp::mix, 0.7, 0.1, 1}}},
+    {kernelId::amDsb, {{kp::fc, 5000, 100, 20000}, {kp::amount, 0.7, 0.1, 1.5}, {kp::mix, 0.7, 0.1, 1}}},
+    {kernelId::amSsb, {{kp::fc, 3000, 100, 20000}, {kp::amount, 1, 0.5, 1.5}, {kp::mix, 0.7, 0.1, 1}}},
+    {kernelId::amMod, {{kp::fc, 3000, 100, 20000}, {kp::amount, 1, 0.5, 1.5}, {kp::mix, 0.7, 0.1, 1}}},
+    {kernelId::resampler, {{kp::rate1, 22050, 1024, 44100}, {kp::mix, 1, 0.1, 1}}},
+    {kernelId::distort, {{kp::drive, 0.5, 0, 1}, {kp::mix, 0.7, 0, 1}}},
+    {kernelId::distort2, {{kp::drive, 0.5, 0.1, 1}}},
+    {kernelId::distort3, {{kp::drive, 0.5, 0.1, 1}, {kp::mix, 0.7, 0, 1}}},
+    {kernelId::sampleHold, {{kp::delay1, 0.0007, 0, 0.001}, {kp::amount, 0.9, 0, 1}, {kp::mix, 0.7, 0, 1}}},
 };
 
 juce::String nameOf (int id)
@@ -150,7 +166,7 @@ void expectOnly (const KernelParamStore& store, const std::vector<ExpectedParame
 {
     for (std::size_t k = 0; k < static_cast<std::size_t> (numKernelParameters); ++k)
     {
-        ExpectedParameter expected { k, 0.0, 0.0, 0.0 };
+        ExpectedParameter expected{k, 0.0, 0.0, 0.0};
         for (const auto& p : listed)
             if (p.k == k)
                 expected = p;
@@ -201,7 +217,7 @@ TEST (KernelDefaults, Distort2LoadsDespiteTheTrailingComma)
     KernelDefaultsLoader loader;
     KernelParamStore store;
     loader.load (store, "DISTORT2");
-    expectOnly (store, { { kp::drive, 0.5, 0.1, 1.0 } }, "DISTORT2");
+    expectOnly (store, {{kp::drive, 0.5, 0.1, 1.0}}, "DISTORT2");
 }
 
 TEST (KernelDefaults, KernelsWithoutAnEntryLeaveEverythingZero)
@@ -210,7 +226,7 @@ TEST (KernelDefaults, KernelsWithoutAnEntryLeaveEverythingZero)
     KernelParamStore store;
 
     // The key match is exact: case counts, and only blanks are dropped.
-    for (const char* name : { "BYPASS", "SILENCE", "lpf 12dB", "LPF-12dB", "" })
+    for (const char* name : {"BYPASS", "SILENCE", "lpf 12dB", "LPF-12dB", ""})
     {
         loader.load (store, "LPF DOUBLER");
         loader.load (store, name);
@@ -265,8 +281,11 @@ TEST (KernelDefaults, LoadingResetsWhatThePreviousKernelLeft)
 
     loader.load (store, "HPF 12dB");
     expectOnly (store,
-                { { kp::fc, 2000, 1, 15000 }, { kp::fmin, 0.1, 0.01, 1 }, { kp::q, 0.777, 0.1, 1.5 },
-                  { kp::mix, 1, 0.001, 1 }, { kp::drive, 0.999, 0.1, 1 } },
+                {{kp::fc, 2000, 1, 15000},
+                 {kp::fmin, 0.1, 0.01, 1},
+                 {kp::q, 0.777, 0.1, 1.5},
+                 {kp::mix, 1, 0.001, 1},
+                 {kp::drive, 0.999, 0.1, 1}},
                 "HPF 12dB after LPF DOUBLER");
 }
 
@@ -276,16 +295,18 @@ TEST (KernelDefaults, ReaderSeesOnlyWholeValuesWhileKernelsChange)
     KernelParamStore store;
     loader.load (store, "LPF 12dB");
 
-    std::atomic<bool> done { false };
-    std::atomic<int> strayValues { 0 };
-    std::thread reader ([&] {
-        while (! done.load())
+    std::atomic<bool> done{false};
+    std::atomic<int> strayValues{0};
+    std::thread reader (
+        [&]
         {
-            const float v = store.effective (kp::fc);
-            if (v != 0.0f && v != 3000.0f && v != 2000.0f)
-                strayValues.fetch_add (1);
-        }
-    });
+            while (!done.load())
+            {
+                const float v = store.effective (kp::fc);
+                if (v != 0.0f && v != 3000.0f && v != 2000.0f)
+                    strayValues.fetch_add (1);
+            }
+        });
 
     for (int i = 0; i < 200; ++i)
         loader.load (store, (i % 2) == 0 ? "HPF 12dB" : "LPF 12dB");

@@ -25,7 +25,7 @@ const juce::NamedValueSet& membersOf (const juce::var& object)
     return dynamic == nullptr ? none : dynamic->getProperties();
 }
 
-const std::set<std::string> unreachableKeys {
+const std::set<std::string> unreachableKeys{
     "FORMANTSOFT", "ENVELOPE",    "CHORUS",   "AMMILITARY",  "DISTORT4",    "LPFSALLEN", "LPFDAFT",
     "ECHO",        "ECHOSTEREO",  "FLANGER",  "SHEPARDTONE", "LPFMIRROR",   "LPFMOOG",   "LPFSVF2",
     "LPFSVF3",     "PHASER",      "DENOISE",  "BPFSVFAMDSB", "BPFSVFAMSSB", "BPFSVF2",   "BPF12dB",
@@ -57,7 +57,7 @@ TEST (KernelParameterDocument, HoldsAnEntryPerKernelAndTheUnreachableOnes)
 
 TEST (KernelParameterDocument, EveryMemberIsAParameterWithKnownFields)
 {
-    const std::set<juce::String> fields { "Units", "Value", "Max", "Min", "min" };
+    const std::set<juce::String> fields{"Units", "Value", "Max", "Min", "min"};
 
     const auto document = parsedDocument();
     for (const auto& entry : membersOf (document))
@@ -90,7 +90,7 @@ TEST (KernelParameterDocument, KeepsItsIrregularities)
     EXPECT_FALSE (membersOf (document["ECHO"]["Width"]).contains ("Units"));
     EXPECT_FALSE (membersOf (document["RINGMOD"]["Mix"]).contains ("Units"));
     EXPECT_TRUE (membersOf (document["RINGMOD"]["Mix"]).contains ("Min"));
-    for (const char* key : { "PITCHSHIFT1", "PITCHDELAY" })
+    for (const char* key : {"PITCHSHIFT1", "PITCHDELAY"})
     {
         EXPECT_TRUE (membersOf (document[key]["Fade"]).contains ("min")) << key;
         EXPECT_FALSE (membersOf (document[key]["Fade"]).contains ("Min")) << key;

@@ -83,7 +83,7 @@ inline std::vector<float> renderSong (gatevox::ProcessorModel& model, int blocks
             left[i] = static_cast<float> (noise >> 8) / 16777216.0f - 0.5f;
             right[i] = 0.5f * left[i];
         }
-        loop.process (left.data(), right.data(), blockSize, gatevox::HostPosition { 120.0, ppq });
+        loop.process (left.data(), right.data(), blockSize, gatevox::HostPosition{120.0, ppq});
         ppq += blockSize * 120.0 / (60.0 * 48000.0);
         out.insert (out.end(), left.begin(), left.end());
         out.insert (out.end(), right.begin(), right.end());

@@ -38,8 +38,14 @@ void shapeModel (ProcessorModel& model)
     model.sequencer.ints.skippingWrite (SequencerState::selectedEffect, 3);
 }
 
-float mix (const ProcessorModel& model) { return model.sequencer.floats.read (SequencerState::effectMix); }
-void setMix (ProcessorModel& model, float v) { model.sequencer.floats.skippingWrite (SequencerState::effectMix, v); }
+float mix (const ProcessorModel& model)
+{
+    return model.sequencer.floats.read (SequencerState::effectMix);
+}
+void setMix (ProcessorModel& model, float v)
+{
+    model.sequencer.floats.skippingWrite (SequencerState::effectMix, v);
+}
 } // namespace
 
 class PresetFolderTest : public ::testing::Test
@@ -49,7 +55,10 @@ protected:
     PresetResult save (const juce::String& name) { return savePreset (*model, folder.get(), name, 48000.0); }
     PresetResult load (const juce::String& name) { return loadPreset (*model, folder.get(), name, editorLock); }
     [[nodiscard]] juce::File file (const juce::String& name) const { return folder.get().getChildFile (name); }
-    [[nodiscard]] int filesInFolder() const { return folder.get().getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"); }
+    [[nodiscard]] int filesInFolder() const
+    {
+        return folder.get().getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*");
+    }
 
     void writePreset (const juce::String& name, const std::vector<std::pair<const char*, const char*>>& attributes)
     {
@@ -106,11 +115,11 @@ TEST_F (PresetFolderTest, SaveThenLoadAtTheSameTempoRestoresEveryField)
 
     // The LFO positions start from the table's start; everything else the
     // loader reads comes back exactly.
-    const std::set<std::string> notRead { "seq_position", "ppq_pos", "sample_rate", "tempo" };
+    const std::set<std::string> notRead{"seq_position", "ppq_pos", "sample_rate", "tempo"};
     for (int i = 0; i < saved->getNumAttributes(); ++i)
     {
         const auto name = saved->getAttributeName (i).toStdString();
-        if (notRead.count (name) == 0 && ! name.ends_with ("_next_pos") && ! name.ends_with ("_i_2"))
+        if (notRead.count (name) == 0 && !name.ends_with ("_next_pos") && !name.ends_with ("_i_2"))
         {
             EXPECT_EQ (saved->getAttributeValue (i), loaded->getAttributeValue (i)) << name;
         }
@@ -124,9 +133,9 @@ TEST_F (PresetFolderTest, SaveThenLoadAtTheSameTempoRestoresEveryField)
 TEST_F (PresetFolderTest, SavingUnderAnExistingOrUnusualNameReplacesOneFile)
 {
     const auto longest = juce::String::repeatedString ("n", 251);
-    for (const auto& name : { juce::String ("Dark"), longest, juce::String::fromUTF8 (" D\xc3\xbcster <&\"> ") })
+    for (const auto& name : {juce::String ("Dark"), longest, juce::String::fromUTF8 (" D\xc3\xbcster <&\"> ")})
     {
-        for (const float v : { 0.5f, 0.25f })
+        for (const float v : {0.5f, 0.25f})
         {
             setMix (*model, v);
             ASSERT_EQ (save (name), PresetResult::done) << name;
@@ -152,7 +161,7 @@ TEST_F (PresetFolderTest, LfoRatesFollowTheTempo)
     EXPECT_EQ (model->slot (0).floats.read (SlotSettings::lfoFrequency), 3.0f);
 
     // A tempo of 0, or one that is not a number, rescales nothing.
-    writePreset ("Zero", { { "tempo", "0" }, { "controls_0_f_7", "0.5" } });
+    writePreset ("Zero", {{"tempo", "0"}, {"controls_0_f_7", "0.5"}});
     ASSERT_EQ (load ("Zero"), PresetResult::done);
     EXPECT_EQ (model->slot (0).floats.read (SlotSettings::lfoRate), 0.5f);
     model->transport.tempo = std::numeric_limits<float>::quiet_NaN();
@@ -165,8 +174,11 @@ TEST_F (PresetFolderTest, DefaultsDifferFromTheHostState)
     model->kernelParams (2).value.drainingRelease (5, 9.0f);
     model->slot (1).ints.waitingWrite (SlotSettings::position, 500);
     model->slot (1).nextPosition = 534;
-    writePreset ("Sparse", { { "controls_0_effect_str", "ECHO" }, { "controls_0_i_5", "22" }, { "pattern_speed", "3" },
-                             { "controls_1_i_2", "77" }, { "controls_1_next_pos", "99" } });
+    writePreset ("Sparse", {{"controls_0_effect_str", "ECHO"},
+                            {"controls_0_i_5", "22"},
+                            {"pattern_speed", "3"},
+                            {"controls_1_i_2", "77"},
+                            {"controls_1_next_pos", "99"}});
     ASSERT_EQ (load ("Sparse"), PresetResult::done);
 
     EXPECT_EQ (model->sequencer.ints.read (SequencerState::selectedEffect), 1) << "slot 2's page";
@@ -203,20 +215,23 @@ TEST_F (PresetFolderTest, FilesThatAreMissingEmptyOrNotPresets)
 
 TEST (PresetNames, OnlySingleFileNamesAreAccepted)
 {
-    for (const char* name : { "Dark Side", " spaced ", "a..b", ".hidden", "x.xml", "\xc3\xbc" "ber" })
+    for (const char* name : {"Dark Side", " spaced ", "a..b", ".hidden", "x.xml",
+                             "\xc3\xbc"
+                             "ber"})
         EXPECT_EQ (checkPresetName (juce::String::fromUTF8 (name)), PresetResult::done) << name;
 
     EXPECT_EQ (checkPresetName (""), PresetResult::emptyName);
-    for (const char* name : { ".", "..", "../x", "a/b", "/tmp/y", "a\\b", "..\\..\\x" })
+    for (const char* name : {".", "..", "../x", "a/b", "/tmp/y", "a\\b", "..\\..\\x"})
         EXPECT_EQ (checkPresetName (name), PresetResult::nameIsPath) << name;
-    for (const char* name : { "a\nb", "tab\t", "del\x7f" })
+    for (const char* name : {"a\nb", "tab\t", "del\x7f"})
         EXPECT_EQ (checkPresetName (name), PresetResult::nameHasControlCharacter) << name;
 
     juce::String accents;
     for (int i = 0; i < 125; ++i)
         accents += juce::String::fromUTF8 ("\xc3\xa9");
     EXPECT_EQ (checkPresetName (accents), PresetResult::done);
-    EXPECT_EQ (checkPresetName (accents + juce::String::fromUTF8 ("\xc3\xa9")), PresetResult::nameTooLong) << "\"<name>.xml\" counts UTF-8 bytes";
+    EXPECT_EQ (checkPresetName (accents + juce::String::fromUTF8 ("\xc3\xa9")), PresetResult::nameTooLong)
+        << "\"<name>.xml\" counts UTF-8 bytes";
     EXPECT_TRUE (describePresetResult (PresetResult::nameIsPath).contains ("/"));
 }
 
@@ -227,7 +242,7 @@ TEST_F (PresetFolderTest, RefusedNamesTouchNothingOutsideTheFolder)
     ASSERT_TRUE (file ("outside.xml").replaceWithText ("<SkiptorPreset effect_mix=\"0.1\"/>"));
     const auto outsideBefore = file ("outside.xml").loadFileAsString();
 
-    for (const char* name : { "../outside", "/tmp/gatevox-escape", "sub/inner", ".." })
+    for (const char* name : {"../outside", "/tmp/gatevox-escape", "sub/inner", ".."})
     {
         EXPECT_EQ (savePreset (*model, inner, name, 48000.0), PresetResult::nameIsPath) << name;
         EXPECT_EQ (loadPreset (*model, inner, name, editorLock), PresetResult::nameIsPath) << name;
@@ -249,7 +264,7 @@ TEST_F (PresetFolderTest, FailedWritesLeaveTheOldFileAndNoTemporaryFile)
     const auto good = file ("Dark.xml").loadFileAsString();
 
     // A file size limit makes every write past 4 KB fail, as a full disk does.
-    rlimit previous {};
+    rlimit previous{};
     ASSERT_EQ (getrlimit (RLIMIT_FSIZE, &previous), 0);
     const auto previousHandler = std::signal (SIGXFSZ, SIG_IGN);
     rlimit small = previous;
@@ -271,9 +286,9 @@ TEST_F (PresetFolderTest, FailedWritesLeaveTheOldFileAndNoTemporaryFile)
 
 TEST_F (PresetFolderTest, ListHoldsThePresetFilesDirectlyInTheFolder)
 {
-    for (const char* name : { "Alpha", "Beta", "Gamma Ray" })
+    for (const char* name : {"Alpha", "Beta", "Gamma Ray"})
         ASSERT_EQ (save (name), PresetResult::done);
-    for (const char* other : { "notes.txt", ".xml", "tab\tname.xml" })
+    for (const char* other : {"notes.txt", ".xml", "tab\tname.xml"})
         ASSERT_TRUE (file (other).replaceWithText ("x"));
     ASSERT_TRUE (file ("Sub.xml").getChildFile ("Inner.xml").create());
 
@@ -288,14 +303,16 @@ TEST_F (PresetFolderTest, LoadHoldsTheEditorLockWithTheReloadRaised)
     ASSERT_EQ (save ("Dark"), PresetResult::done);
     setMix (*model, 0.5f);
 
-    std::atomic<bool> finished { false };
+    std::atomic<bool> finished{false};
     std::thread loader;
     {
         const juce::ScopedLock editorHoldsTheLock (editorLock);
-        loader = std::thread ([&] {
-            load ("Dark");
-            finished = true;
-        });
+        loader = std::thread (
+            [&]
+            {
+                load ("Dark");
+                finished = true;
+            });
         while (model->reloadInProgress.load() == 0)
             std::this_thread::yield();
         std::this_thread::sleep_for (std::chrono::milliseconds (50));

@@ -25,8 +25,8 @@
 
 namespace
 {
-std::atomic<bool> counting { false };
-std::atomic<long> allocations { 0 };
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
 
 void* countedAllocation (std::size_t size)
 {
@@ -45,30 +45,91 @@ void countedFree (void* p) noexcept
 }
 } // namespace
 
-void* operator new (std::size_t size) { return countedAllocation (size); }
-void* operator new[] (std::size_t size) { return countedAllocation (size); }
+void* operator new (std::size_t size)
+{
+    return countedAllocation (size);
+}
+void* operator new[] (std::size_t size)
+{
+    return countedAllocation (size);
+}
 void* operator new (std::size_t size, const std::nothrow_t&) noexcept
 {
-    try { return countedAllocation (size); } catch (...) { return nullptr; }
+    try
+    {
+        return countedAllocation (size);
+    }
+    catch (...)
+    {
+        return nullptr;
+    }
 }
 void* operator new[] (std::size_t size, const std::nothrow_t&) noexcept
 {
-    try { return countedAllocation (size); } catch (...) { return nullptr; }
+    try
+    {
+        return countedAllocation (size);
+    }
+    catch (...)
+    {
+        return nullptr;
+    }
 }
-void operator delete (void* p) noexcept { countedFree (p); }
-void operator delete[] (void* p) noexcept { countedFree (p); }
-void operator delete (void* p, std::size_t) noexcept { countedFree (p); }
-void operator delete[] (void* p, std::size_t) noexcept { countedFree (p); }
+void operator delete (void* p) noexcept
+{
+    countedFree (p);
+}
+void operator delete[] (void* p) noexcept
+{
+    countedFree (p);
+}
+void operator delete (void* p, std::size_t) noexcept
+{
+    countedFree (p);
+}
+void operator delete[] (void* p, std::size_t) noexcept
+{
+    countedFree (p);
+}
 
 using namespace gatevox;
 
 namespace
 {
-const std::vector<std::string> absurdValues {
-    "1e30", "-1e30", "1e39", "-1e39", "1e400", "nan", "-nan", "inf", "-inf", "", " ", "-1", "-2147483649",
-    "2147483648", "99999999999999999999", "5,5,5,-7,99,2147483647,-2147483648", ",,,,,,,,,,,,,,,,,,,,",
-    "0x10", "1.05", "1.0499999", "FLANGER", "SILENCE", "\xc3\xbc", "&amp;&lt;", "7", "14", "15", "51", "-0",
-    "0.28571", "3", "1e-45", "-1e-300",
+const std::vector<std::string> absurdValues{
+    "1e30",
+    "-1e30",
+    "1e39",
+    "-1e39",
+    "1e400",
+    "nan",
+    "-nan",
+    "inf",
+    "-inf",
+    "",
+    " ",
+    "-1",
+    "-2147483649",
+    "2147483648",
+    "99999999999999999999",
+    "5,5,5,-7,99,2147483647,-2147483648",
+    ",,,,,,,,,,,,,,,,,,,,",
+    "0x10",
+    "1.05",
+    "1.0499999",
+    "FLANGER",
+    "SILENCE",
+    "\xc3\xbc",
+    "&amp;&lt;",
+    "7",
+    "14",
+    "15",
+    "51",
+    "-0",
+    "0.28571",
+    "3",
+    "1e-45",
+    "-1e-300",
 };
 
 class Mutator
@@ -90,8 +151,11 @@ public:
             if (below (10) == 0)
                 element.removeAttribute (juce::Identifier (name));
             else
-                element.setAttribute (juce::Identifier (name),
-                                      juce::String::fromUTF8 (absurdValues[static_cast<std::size_t> (below (static_cast<int> (absurdValues.size())))].c_str()));
+                element.setAttribute (
+                    juce::Identifier (name),
+                    juce::String::fromUTF8 (
+                        absurdValues[static_cast<std::size_t> (below (static_cast<int> (absurdValues.size())))]
+                            .c_str()));
         }
         if (below (20) == 0)
             element.setTagName (below (2) == 0 ? juce::String ("Other") : element.getTagName().toLowerCase());
@@ -102,16 +166,26 @@ public:
     std::string mutateBytes (std::string text)
     {
         const int changes = 1 + below (6);
-        for (int c = 0; c < changes && ! text.empty(); ++c)
+        for (int c = 0; c < changes && !text.empty(); ++c)
         {
             const auto at = static_cast<std::size_t> (below (static_cast<int> (text.size())));
             switch (below (5))
             {
-                case 0: text[at] = static_cast<char> (below (256)); break;
-                case 1: text.resize (at); break;
-                case 2: text.insert (at, std::string (static_cast<std::size_t> (1 + below (8)), "<>\"=&;,/ \0"[below (10)])); break;
-                case 3: text.insert (at, text.substr (at, static_cast<std::size_t> (below (2000)))); break;
-                default: text.erase (at, static_cast<std::size_t> (below (64))); break;
+            case 0:
+                text[at] = static_cast<char> (below (256));
+                break;
+            case 1:
+                text.resize (at);
+                break;
+            case 2:
+                text.insert (at, std::string (static_cast<std::size_t> (1 + below (8)), "<>\"=&;,/ \0"[below (10)]));
+                break;
+            case 3:
+                text.insert (at, text.substr (at, static_cast<std::size_t> (below (2000))));
+                break;
+            default:
+                text.erase (at, static_cast<std::size_t> (below (64)));
+                break;
             }
         }
         return text;
@@ -122,9 +196,12 @@ public:
         const auto text = element.toString (juce::XmlElement::TextFormat().singleLine().withoutHeader()).toStdString();
         switch (below (3))
         {
-            case 0: return mutateValues (element);
-            case 1: return mutateBytes (text);
-            default: return mutateBytes (mutateValues (element));
+        case 0:
+            return mutateValues (element);
+        case 1:
+            return mutateBytes (text);
+        default:
+            return mutateBytes (mutateValues (element));
         }
     }
 
@@ -132,13 +209,15 @@ private:
     std::mt19937 random;
 };
 
-bool within (std::int32_t v, std::int32_t lowest, std::int32_t highest) { return v >= lowest && v <= highest; }
+bool within (std::int32_t v, std::int32_t lowest, std::int32_t highest)
+{
+    return v >= lowest && v <= highest;
+}
 
-template <typename Block>
-bool allFinite (const Block& block)
+template <typename Block> bool allFinite (const Block& block)
 {
     for (std::size_t i = 0; i < Block::size; ++i)
-        if (! std::isfinite (block.read (i)))
+        if (!std::isfinite (block.read (i)))
             return false;
     return true;
 }
@@ -194,7 +273,7 @@ long renderCountingAllocations (RenderLoop& loop, double& ppq)
 
     allocations = 0;
     counting = true;
-    loop.process (left, right, 64, HostPosition { 120.0, ppq });
+    loop.process (left, right, 64, HostPosition{120.0, ppq});
     counting = false;
     ppq += 0.37;
     return allocations.load();
@@ -291,7 +370,8 @@ TEST (Robustness, SettingsLoadOfMutatedFiles)
         {
             const auto o = static_cast<GlobalOptions::Option> (i);
             const float v = options.readFloat (o);
-            ASSERT_TRUE (v >= 0.0f && v <= GlobalSettingsFile::highestValue (o)) << iteration << " option " << i << " " << v;
+            ASSERT_TRUE (v >= 0.0f && v <= GlobalSettingsFile::highestValue (o))
+                << iteration << " option " << i << " " << v;
             ASSERT_EQ (options.read (o), static_cast<int> (v));
         }
     }

@@ -1,5 +1,5 @@
-#include "persistence/DocumentText.h"
 #include "persistence/StateBlock.h"
+#include "persistence/DocumentText.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,8 @@ TEST (StateBlock, MatchesTheFrameworksWrapperApartFromTheDeclaration)
     EXPECT_EQ (theirsText, "<?xml version=\"1.0\" encoding=\"UTF-8\"?> " + oursText);
 
     // AudioProcessor::getXmlFromBinary reads ours; we read theirs.
-    const auto readByFramework = juce::parseXML (juce::String::fromUTF8 (bytes + 8, static_cast<int> (ours.getSize() - 8)));
+    const auto readByFramework =
+        juce::parseXML (juce::String::fromUTF8 (bytes + 8, static_cast<int> (ours.getSize() - 8)));
     ASSERT_NE (readByFramework, nullptr);
     EXPECT_TRUE (readByFramework->isEquivalentTo (&element, false));
     const auto readByUs = unwrapStateXml (theirs.getData(), static_cast<int> (theirs.getSize()));

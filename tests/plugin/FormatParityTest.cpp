@@ -19,7 +19,10 @@ namespace
 class PlayingTransport final : public juce::AudioPlayHead
 {
 public:
-    PlayingTransport (double bpmToPlay, double startPpq, double rate) : bpm (bpmToPlay), start (startPpq), sampleRate (rate) {}
+    PlayingTransport (double bpmToPlay, double startPpq, double rate)
+        : bpm (bpmToPlay), start (startPpq), sampleRate (rate)
+    {
+    }
 
     void advance (int samples) { played += samples; }
 
@@ -30,7 +33,7 @@ public:
         info.setBpm (bpm);
         info.setPpqPosition (ppq);
         info.setPpqPositionOfLastBarStart (4.0 * std::floor (ppq / 4.0));
-        info.setTimeSignature (TimeSignature { 4, 4 });
+        info.setTimeSignature (TimeSignature{4, 4});
         info.setTimeInSamples (played);
         info.setIsPlaying (true);
         return info;
@@ -63,36 +66,36 @@ void setParameter (SkiptorAudioProcessor& p, const char* name, float value)
     FAIL() << name;
 }
 
-const std::vector<Scene> scenes {
-    { "filters, shapers and delays", 240.0, 3.9,
-      [] (SkiptorAudioProcessor& p)
-      {
-          const char* kernels[] = { "LPF 24dB", "HPF SVF1", "DELAY MOD", "RESONATOR", "LPF FUZZ" };
-          for (int s = 0; s < gatevox::numSlots; ++s)
-              p.chooseKernel (s, kernels[s]);
-          for (int step = 0; step < gatevox::numSteps; ++step)
-          {
-              setStep (p.getModel(), 0, step, step % gatevox::numSlots);
-              if (step % 3 != 0)
-                  setStep (p.getModel(), 1, step, (step + 2) % gatevox::numSlots);
-          }
-          setParameter (p, "Route Type 3", 0.5f);
-          setParameter (p, "LFO Freq 1", 0.3f);
-          setParameter (p, "Effect Mix", 0.8f);
-      } },
-    { "modulators, formants, colours and resampling", 137.5, 0.25,
-      [] (SkiptorAudioProcessor& p)
-      {
-          const char* kernels[] = { "RING MOD", "FORMANT", "LPF COLOR", "SAMPLE HOLD", "RESAMPLER" };
-          for (int s = 0; s < gatevox::numSlots; ++s)
-              p.chooseKernel (s, kernels[s]);
-          for (int layer = 0; layer < gatevox::numLayers; ++layer)
-              for (int step = 0; step < gatevox::numSteps; ++step)
-                  setStep (p.getModel(), layer, step, (layer + step + (step % 2) * 2) % gatevox::numSlots);
-          setParameter (p, "Route Type 4", 0.5f);
-          setParameter (p, "Envelope5 On", 1.0f);
-          setParameter (p, "LFO Wave 2", 0.4f);
-      } },
+const std::vector<Scene> scenes{
+    {"filters, shapers and delays", 240.0, 3.9,
+     [] (SkiptorAudioProcessor& p)
+     {
+         const char* kernels[] = {"LPF 24dB", "HPF SVF1", "DELAY MOD", "RESONATOR", "LPF FUZZ"};
+         for (int s = 0; s < gatevox::numSlots; ++s)
+             p.chooseKernel (s, kernels[s]);
+         for (int step = 0; step < gatevox::numSteps; ++step)
+         {
+             setStep (p.getModel(), 0, step, step % gatevox::numSlots);
+             if (step % 3 != 0)
+                 setStep (p.getModel(), 1, step, (step + 2) % gatevox::numSlots);
+         }
+         setParameter (p, "Route Type 3", 0.5f);
+         setParameter (p, "LFO Freq 1", 0.3f);
+         setParameter (p, "Effect Mix", 0.8f);
+     }},
+    {"modulators, formants, colours and resampling", 137.5, 0.25,
+     [] (SkiptorAudioProcessor& p)
+     {
+         const char* kernels[] = {"RING MOD", "FORMANT", "LPF COLOR", "SAMPLE HOLD", "RESAMPLER"};
+         for (int s = 0; s < gatevox::numSlots; ++s)
+             p.chooseKernel (s, kernels[s]);
+         for (int layer = 0; layer < gatevox::numLayers; ++layer)
+             for (int step = 0; step < gatevox::numSteps; ++step)
+                 setStep (p.getModel(), layer, step, (layer + step + (step % 2) * 2) % gatevox::numSlots);
+         setParameter (p, "Route Type 4", 0.5f);
+         setParameter (p, "Envelope5 On", 1.0f);
+         setParameter (p, "LFO Wave 2", 0.4f);
+     }},
 };
 
 juce::MemoryBlock sceneState (const Scene& scene)
@@ -111,12 +114,14 @@ float input (int channel, juce::int64 i, double rate)
 {
     const auto t = static_cast<double> (i) / rate;
     const auto noise = static_cast<float> ((i * 1103515245 + 12345 + channel * 7) % 2001 - 1000) / 10000.0f;
-    return static_cast<float> (0.4 * std::sin (2.0 * juce::MathConstants<double>::pi * (channel == 0 ? 220.0 : 331.0) * t)) + noise;
+    return static_cast<float> (0.4 *
+                               std::sin (2.0 * juce::MathConstants<double>::pi * (channel == 0 ? 220.0 : 331.0) * t)) +
+           noise;
 }
 
 // Renders the scene's state from its song position; left and right interleaved.
-std::vector<float> render (PluginFormat format, const juce::MemoryBlock& state, const Scene& scene, double rate, int blockSize,
-                           int numSamples)
+std::vector<float> render (PluginFormat format, const juce::MemoryBlock& state, const Scene& scene, double rate,
+                           int blockSize, int numSamples)
 {
     auto plugin = createPlugin (format, rate, blockSize);
     if (plugin == nullptr)
@@ -163,7 +168,8 @@ std::ptrdiff_t firstDifference (const std::vector<float>& a, const std::vector<f
 juce::String stateDocument (const juce::MemoryBlock& state)
 {
     const auto xml = gatevox::unwrapStateXml (state.getData(), static_cast<int> (state.getSize()));
-    return xml == nullptr ? juce::String() : xml->toString (juce::XmlElement::TextFormat().singleLine().withoutHeader());
+    return xml == nullptr ? juce::String()
+                          : xml->toString (juce::XmlElement::TextFormat().singleLine().withoutHeader());
 }
 
 juce::Array<juce::AudioProcessorParameter*> automationParameters (juce::AudioProcessor& plugin)
@@ -182,23 +188,27 @@ TEST (FormatParity, EveryFormatRendersTheSameSamples)
     for (const auto& scene : scenes)
     {
         const auto state = sceneState (scene);
-        for (const double rate : { 44100.0, 48000.0, 96000.0 })
+        for (const double rate : {44100.0, 48000.0, 96000.0})
         {
             const int numSamples = static_cast<int> (rate / 2.0);
-            for (const int blockSize : { 1, 17, 512, 4096 })
+            for (const int blockSize : {1, 17, 512, 4096})
             {
                 const auto reference = render (PluginFormat::inProcess, state, scene, rate, blockSize, numSamples);
                 ASSERT_EQ (reference.size(), 2u * static_cast<std::size_t> (numSamples));
 
                 // The scene sounds: its output is finite and is not its input.
-                ASSERT_TRUE (std::all_of (reference.begin(), reference.end(), [] (float x) { return std::isfinite (x); }));
+                ASSERT_TRUE (
+                    std::all_of (reference.begin(), reference.end(), [] (float x) { return std::isfinite (x); }));
                 std::size_t changed = 0;
                 for (std::size_t i = 0; i < reference.size(); ++i)
-                    changed += reference[i] != input (static_cast<int> (i % 2), static_cast<juce::int64> (i / 2), rate) ? 1u : 0u;
+                    changed += reference[i] != input (static_cast<int> (i % 2), static_cast<juce::int64> (i / 2), rate)
+                                   ? 1u
+                                   : 0u;
                 EXPECT_GT (changed, reference.size() / 2) << scene.name;
 
-                for (const auto format : { PluginFormat::vst2, PluginFormat::vst3, PluginFormat::lv2 })
-                    EXPECT_EQ (firstDifference (reference, render (format, state, scene, rate, blockSize, numSamples)), -1)
+                for (const auto format : {PluginFormat::vst2, PluginFormat::vst3, PluginFormat::lv2})
+                    EXPECT_EQ (firstDifference (reference, render (format, state, scene, rate, blockSize, numSamples)),
+                               -1)
                         << formatName (format) << ", " << scene.name << ", " << rate << " Hz, blocks of " << blockSize;
             }
         }
@@ -211,7 +221,7 @@ TEST (FormatParity, EveryFormatListsTheSameParametersWithTheSameTexts)
     const auto referenceParameters = automationParameters (*reference);
     ASSERT_EQ (referenceParameters.size(), gatevox::numAutomationParameters);
 
-    for (const auto format : { PluginFormat::vst2, PluginFormat::vst3, PluginFormat::lv2 })
+    for (const auto format : {PluginFormat::vst2, PluginFormat::vst3, PluginFormat::lv2})
     {
         auto plugin = createPlugin (format);
         ASSERT_NE (plugin, nullptr);
@@ -220,7 +230,8 @@ TEST (FormatParity, EveryFormatListsTheSameParametersWithTheSameTexts)
 
         for (int i = 0; i < gatevox::numAutomationParameters; ++i)
         {
-            ASSERT_EQ (parameters[i]->getName (1024), referenceParameters[i]->getName (1024)) << formatName (format) << " " << i;
+            ASSERT_EQ (parameters[i]->getName (1024), referenceParameters[i]->getName (1024))
+                << formatName (format) << " " << i;
             // The texts are the processor's own: VST3 asks for the text of
             // any value, VST2 for that of the value the parameter holds. LV2
             // has no way to ask; its hosts write the number themselves.
@@ -231,7 +242,8 @@ TEST (FormatParity, EveryFormatListsTheSameParametersWithTheSameTexts)
             {
                 parameters[i]->setValue (value);
                 referenceParameters[i]->setValue (value);
-                EXPECT_EQ (parameters[i]->getCurrentValueAsText(), referenceParameters[i]->getCurrentValueAsText()) << i;
+                EXPECT_EQ (parameters[i]->getCurrentValueAsText(), referenceParameters[i]->getCurrentValueAsText())
+                    << i;
             }
         }
     }

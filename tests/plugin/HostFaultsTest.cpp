@@ -24,7 +24,7 @@ public:
         return info;
     }
 
-    std::atomic<double> bpm { 120.0 }, ppq { 0.5 };
+    std::atomic<double> bpm{120.0}, ppq{0.5};
 };
 
 // A processor sounding a filter, a delay and a modulator on every step,
@@ -38,7 +38,7 @@ struct PlayingProcessor
 
     PlayingProcessor()
     {
-        const char* kernels[] = { "LPF 24dB", "DELAY MOD", "RING MOD", "RESONATOR", "SAMPLE HOLD" };
+        const char* kernels[] = {"LPF 24dB", "DELAY MOD", "RING MOD", "RESONATOR", "SAMPLE HOLD"};
         auto& model = processor.getModel();
         for (int s = 0; s < gatevox::numSlots; ++s)
             processor.chooseKernel (s, kernels[s]);
@@ -71,7 +71,7 @@ struct PlayingProcessor
             for (int i = 0; i < numSamples; ++i)
             {
                 const auto y = buffer.getSample (c, i);
-                if (! std::isfinite (y))
+                if (!std::isfinite (y))
                     return std::numeric_limits<float>::infinity();
                 largest = std::max (largest, std::abs (y));
             }
@@ -133,7 +133,7 @@ TEST (HostFaults, BlocksLongerThanAnnouncedAndZeroLengthBlocks)
 
 TEST (HostFaults, SampleRatesOutsideTheRangeAndTempoZero)
 {
-    for (const double rate : { 0.0, -44100.0, 200000.0, 1.0e9, std::numeric_limits<double>::quiet_NaN() })
+    for (const double rate : {0.0, -44100.0, 200000.0, 1.0e9, std::numeric_limits<double>::quiet_NaN()})
     {
         PlayingProcessor p;
         p.processor.prepareToPlay (rate, 512);
@@ -154,7 +154,7 @@ TEST (HostFaults, SongPositionJumpsBackAndFarAhead)
 {
     PlayingProcessor p;
     p.processor.prepareToPlay (48000.0, 512);
-    for (const double jump : { 64.0, 0.75, 1.0e9, 3.0, 1.0e15, -8.0, 1.0e300, 2.5 })
+    for (const double jump : {64.0, 0.75, 1.0e9, 3.0, 1.0e15, -8.0, 1.0e300, 2.5})
     {
         p.playHead.ppq = jump;
         EXPECT_LT (p.playSeconds (0.25, 512), bound) << jump;
@@ -176,15 +176,17 @@ TEST (HostFaults, StateRestoredDuringPlayback)
 
     PlayingProcessor p;
     p.processor.prepareToPlay (48000.0, 512);
-    std::atomic<bool> playing { true };
-    std::atomic<float> largest { 0.0f };
-    std::thread audio ([&]
-                       {
-                           while (playing.load())
-                               largest = std::max (largest.load(), p.play (512));
-                       });
+    std::atomic<bool> playing{true};
+    std::atomic<float> largest{0.0f};
+    std::thread audio (
+        [&]
+        {
+            while (playing.load())
+                largest = std::max (largest.load(), p.play (512));
+        });
     for (int restore = 0; restore < 40; ++restore)
-        p.processor.setStateInformation (states[restore % 2].getData(), static_cast<int> (states[restore % 2].getSize()));
+        p.processor.setStateInformation (states[restore % 2].getData(),
+                                         static_cast<int> (states[restore % 2].getSize()));
     playing = false;
     audio.join();
     EXPECT_LT (largest.load(), bound);

@@ -13,10 +13,13 @@ juce::AudioPluginFormat& hostingFormat (PluginFormat format)
     static juce::LV2PluginFormat lv2;
     switch (format)
     {
-        case PluginFormat::vst2: return vst2;
-        case PluginFormat::vst3: return vst3;
-        case PluginFormat::lv2:
-        case PluginFormat::inProcess: break;
+    case PluginFormat::vst2:
+        return vst2;
+    case PluginFormat::vst3:
+        return vst3;
+    case PluginFormat::lv2:
+    case PluginFormat::inProcess:
+        break;
     }
     return lv2;
 }
@@ -25,12 +28,18 @@ juce::String binaryIdentifier (PluginFormat format)
 {
     switch (format)
     {
-        case PluginFormat::vst2: return GATEVOX_VST2_BINARY;
-        // The binary sits in <bundle>/Contents/<architecture>/.
-        case PluginFormat::vst3:
-            return juce::File (GATEVOX_VST3_BINARY).getParentDirectory().getParentDirectory().getParentDirectory().getFullPathName();
-        case PluginFormat::lv2:
-        case PluginFormat::inProcess: break;
+    case PluginFormat::vst2:
+        return GATEVOX_VST2_BINARY;
+    // The binary sits in <bundle>/Contents/<architecture>/.
+    case PluginFormat::vst3:
+        return juce::File (GATEVOX_VST3_BINARY)
+            .getParentDirectory()
+            .getParentDirectory()
+            .getParentDirectory()
+            .getFullPathName();
+    case PluginFormat::lv2:
+    case PluginFormat::inProcess:
+        break;
     }
     return GATEVOX_LV2_URI;
 }
@@ -47,15 +56,17 @@ juce::Range<int> lv2StateText (const juce::String& turtle)
     const int close = open < 0 ? -1 : turtle.indexOfChar (open + 1, '"');
     if (close < 0)
         return {};
-    return { open + 1, close };
+    return {open + 1, close};
 }
 
 // JUCE's LV2 host finds a plug-in by URI only after a search of its folder.
 void searchLv2Folder()
 {
-    static const auto found = hostingFormat (PluginFormat::lv2)
-                                  .searchPathsForPlugins (juce::FileSearchPath (juce::File (GATEVOX_LV2_BUNDLE).getParentDirectory().getFullPathName()),
-                                                          true, false);
+    static const auto found =
+        hostingFormat (PluginFormat::lv2)
+            .searchPathsForPlugins (
+                juce::FileSearchPath (juce::File (GATEVOX_LV2_BUNDLE).getParentDirectory().getFullPathName()), true,
+                false);
     EXPECT_TRUE (found.contains (GATEVOX_LV2_URI));
 }
 
@@ -71,15 +82,20 @@ const char* formatName (PluginFormat format)
 {
     switch (format)
     {
-        case PluginFormat::inProcess: return "in-process";
-        case PluginFormat::vst2: return "VST2";
-        case PluginFormat::vst3: return "VST3";
-        case PluginFormat::lv2: return "LV2";
+    case PluginFormat::inProcess:
+        return "in-process";
+    case PluginFormat::vst2:
+        return "VST2";
+    case PluginFormat::vst3:
+        return "VST3";
+    case PluginFormat::lv2:
+        return "LV2";
     }
     return "";
 }
 
-std::unique_ptr<juce::AudioPluginInstance> loadPluginFile (juce::AudioPluginFormat& format, const juce::String& fileOrIdentifier)
+std::unique_ptr<juce::AudioPluginInstance> loadPluginFile (juce::AudioPluginFormat& format,
+                                                           const juce::String& fileOrIdentifier)
 {
     juce::OwnedArray<juce::PluginDescription> found;
     format.findAllTypesForFile (found, fileOrIdentifier);
@@ -114,7 +130,10 @@ AEffect* vst2Effect (juce::AudioPluginInstance& plugin)
 {
     struct Finder final : juce::ExtensionsVisitor
     {
-        void visitVSTClient (const VSTClient& client) override { effect = static_cast<AEffect*> (client.getAEffectPtr()); }
+        void visitVSTClient (const VSTClient& client) override
+        {
+            effect = static_cast<AEffect*> (client.getAEffectPtr());
+        }
         AEffect* effect = nullptr;
     } finder;
     plugin.getExtensions (finder);
@@ -126,33 +145,33 @@ juce::MemoryBlock pluginState (PluginFormat format, juce::AudioProcessor& plugin
     juce::MemoryBlock state;
     switch (format)
     {
-        case PluginFormat::inProcess:
-            plugin.getStateInformation (state);
-            break;
-        case PluginFormat::vst2:
-            if (auto* effect = vst2Effect (dynamic_cast<juce::AudioPluginInstance&> (plugin)))
-            {
-                void* chunk = nullptr;
-                const auto size = effect->dispatcher (effect, effGetChunk, 0, 0, &chunk, 0.0f);
-                if (chunk != nullptr && size > 0)
-                    state.append (chunk, static_cast<std::size_t> (size));
-            }
-            break;
-        case PluginFormat::vst3:
+    case PluginFormat::inProcess:
+        plugin.getStateInformation (state);
+        break;
+    case PluginFormat::vst2:
+        if (auto* effect = vst2Effect (dynamic_cast<juce::AudioPluginInstance&> (plugin)))
         {
-            juce::MemoryBlock wrapped;
-            plugin.getStateInformation (wrapped);
-            if (auto xml = juce::AudioProcessor::getXmlFromBinary (wrapped.getData(), static_cast<int> (wrapped.getSize())))
-                if (auto* component = xml->getChildByName (vst3ComponentTag))
-                    state.fromBase64Encoding (component->getAllSubText());
-            break;
+            void* chunk = nullptr;
+            const auto size = effect->dispatcher (effect, effGetChunk, 0, 0, &chunk, 0.0f);
+            if (chunk != nullptr && size > 0)
+                state.append (chunk, static_cast<std::size_t> (size));
         }
-        case PluginFormat::lv2:
-        {
-            const auto turtle = lv2Turtle (plugin);
-            state.fromBase64Encoding (turtle.substring (lv2StateText (turtle).getStart(), lv2StateText (turtle).getEnd()));
-            break;
-        }
+        break;
+    case PluginFormat::vst3:
+    {
+        juce::MemoryBlock wrapped;
+        plugin.getStateInformation (wrapped);
+        if (auto xml = juce::AudioProcessor::getXmlFromBinary (wrapped.getData(), static_cast<int> (wrapped.getSize())))
+            if (auto* component = xml->getChildByName (vst3ComponentTag))
+                state.fromBase64Encoding (component->getAllSubText());
+        break;
+    }
+    case PluginFormat::lv2:
+    {
+        const auto turtle = lv2Turtle (plugin);
+        state.fromBase64Encoding (turtle.substring (lv2StateText (turtle).getStart(), lv2StateText (turtle).getEnd()));
+        break;
+    }
     }
     return state;
 }
@@ -161,33 +180,33 @@ void restorePluginState (PluginFormat format, juce::AudioProcessor& plugin, cons
 {
     switch (format)
     {
-        case PluginFormat::inProcess:
-            plugin.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
-            break;
-        case PluginFormat::vst2:
-            if (auto* effect = vst2Effect (dynamic_cast<juce::AudioPluginInstance&> (plugin)))
-                effect->dispatcher (effect, effSetChunk, 0, static_cast<juce::pointer_sized_int> (state.getSize()),
-                                    const_cast<void*> (state.getData()), 0.0f);
-            break;
-        case PluginFormat::vst3:
-        {
-            juce::XmlElement xml (vst3StateTag);
-            xml.createNewChildElement (vst3ComponentTag)->addTextElement (state.toBase64Encoding());
-            juce::MemoryBlock wrapped;
-            juce::AudioProcessor::copyXmlToBinary (xml, wrapped);
-            plugin.setStateInformation (wrapped.getData(), static_cast<int> (wrapped.getSize()));
-            break;
-        }
-        case PluginFormat::lv2:
-        {
-            // The instance's own document, with the plug-in's string replaced.
-            auto turtle = lv2Turtle (plugin);
-            const auto text = lv2StateText (turtle);
-            ASSERT_FALSE (text.isEmpty()) << turtle;
-            turtle = turtle.replaceSection (text.getStart(), text.getLength(), state.toBase64Encoding());
-            const auto bytes = turtle.toStdString();
-            plugin.setStateInformation (bytes.data(), static_cast<int> (bytes.size()));
-            break;
-        }
+    case PluginFormat::inProcess:
+        plugin.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+        break;
+    case PluginFormat::vst2:
+        if (auto* effect = vst2Effect (dynamic_cast<juce::AudioPluginInstance&> (plugin)))
+            effect->dispatcher (effect, effSetChunk, 0, static_cast<juce::pointer_sized_int> (state.getSize()),
+                                const_cast<void*> (state.getData()), 0.0f);
+        break;
+    case PluginFormat::vst3:
+    {
+        juce::XmlElement xml (vst3StateTag);
+        xml.createNewChildElement (vst3ComponentTag)->addTextElement (state.toBase64Encoding());
+        juce::MemoryBlock wrapped;
+        juce::AudioProcessor::copyXmlToBinary (xml, wrapped);
+        plugin.setStateInformation (wrapped.getData(), static_cast<int> (wrapped.getSize()));
+        break;
+    }
+    case PluginFormat::lv2:
+    {
+        // The instance's own document, with the plug-in's string replaced.
+        auto turtle = lv2Turtle (plugin);
+        const auto text = lv2StateText (turtle);
+        ASSERT_FALSE (text.isEmpty()) << turtle;
+        turtle = turtle.replaceSection (text.getStart(), text.getLength(), state.toBase64Encoding());
+        const auto bytes = turtle.toStdString();
+        plugin.setStateInformation (bytes.data(), static_cast<int> (bytes.size()));
+        break;
+    }
     }
 }

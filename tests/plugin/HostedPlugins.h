@@ -17,16 +17,18 @@ enum class PluginFormat
     lv2
 };
 
-inline constexpr std::array<PluginFormat, 4> allFormats { PluginFormat::inProcess, PluginFormat::vst2, PluginFormat::vst3,
-                                                          PluginFormat::lv2 };
+inline constexpr std::array<PluginFormat, 4> allFormats{PluginFormat::inProcess, PluginFormat::vst2, PluginFormat::vst3,
+                                                        PluginFormat::lv2};
 
 const char* formatName (PluginFormat format);
 
 // A new instance; nullptr (with a test failure) when the binary does not load.
-std::unique_ptr<juce::AudioProcessor> createPlugin (PluginFormat format, double sampleRate = 48000.0, int blockSize = 512);
+std::unique_ptr<juce::AudioProcessor> createPlugin (PluginFormat format, double sampleRate = 48000.0,
+                                                    int blockSize = 512);
 
 // Loads the first plug-in a format finds in a file (or under an identifier).
-std::unique_ptr<juce::AudioPluginInstance> loadPluginFile (juce::AudioPluginFormat& format, const juce::String& fileOrIdentifier);
+std::unique_ptr<juce::AudioPluginInstance> loadPluginFile (juce::AudioPluginFormat& format,
+                                                           const juce::String& fileOrIdentifier);
 
 // The VST2 entry of a hosted VST2 instance, for the tests that talk to it directly.
 AEffect* vst2Effect (juce::AudioPluginInstance& plugin);

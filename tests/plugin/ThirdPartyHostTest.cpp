@@ -17,7 +17,8 @@ juce::AudioBuffer<float> testSignal (int numSamples)
     for (int i = 0; i < numSamples; ++i)
     {
         signal.setSample (0, i, 0.6f * std::sin (0.021f * static_cast<float> (i)));
-        signal.setSample (1, i, 0.3f * std::sin (0.0047f * static_cast<float> (i)) + 1.0e-3f * static_cast<float> (i % 7));
+        signal.setSample (1, i,
+                          0.3f * std::sin (0.0047f * static_cast<float> (i)) + 1.0e-3f * static_cast<float> (i % 7));
     }
     return signal;
 }
@@ -46,7 +47,7 @@ std::unique_ptr<juce::AudioBuffer<float>> readWav (const juce::File& file)
 TEST (ThirdPartyHost, Lv2applyPassesAudioThroughOrRefusesCleanly)
 {
     const juce::File lv2apply (GATEVOX_LV2APPLY);
-    if (! lv2apply.existsAsFile())
+    if (!lv2apply.existsAsFile())
         GTEST_SKIP() << "lv2apply (Debian's lilv-utils) is not installed";
 
     const juce::TemporaryFile in (".wav"), out (".wav");
@@ -55,11 +56,11 @@ TEST (ThirdPartyHost, Lv2applyPassesAudioThroughOrRefusesCleanly)
 
     // lilv finds the bundle through LV2_PATH.
     const auto bundles = juce::File (GATEVOX_LV2_BUNDLE).getParentDirectory().getFullPathName();
-    const auto command = "LV2_PATH=" + bundles.quoted ('\'') + " " + lv2apply.getFullPathName().quoted ('\'') + " -i "
-                         + in.getFile().getFullPathName().quoted ('\'') + " -o "
-                         + out.getFile().getFullPathName().quoted ('\'') + " " + juce::String (GATEVOX_LV2_URI) + " 2>&1";
+    const auto command = "LV2_PATH=" + bundles.quoted ('\'') + " " + lv2apply.getFullPathName().quoted ('\'') + " -i " +
+                         in.getFile().getFullPathName().quoted ('\'') + " -o " +
+                         out.getFile().getFullPathName().quoted ('\'') + " " + juce::String (GATEVOX_LV2_URI) + " 2>&1";
     juce::ChildProcess host;
-    ASSERT_TRUE (host.start (juce::StringArray { "sh", "-c", command }));
+    ASSERT_TRUE (host.start (juce::StringArray{"sh", "-c", command}));
     const auto printed = host.readAllProcessOutput();
     ASSERT_TRUE (host.waitForProcessToFinish (60000));
     // The shell reports a host killed by a signal as 128 plus the signal.

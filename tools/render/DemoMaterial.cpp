@@ -11,7 +11,7 @@ juce::AudioBuffer<float> demoSignal (double sampleRate, double tempo, int numSam
 {
     juce::AudioBuffer<float> buffer (2, numSamples);
     const double samplesPerBeat = sampleRate * 60.0 / tempo;
-    const double chord[] = { 220.0, 261.63, 329.63, 392.0 };
+    const double chord[] = {220.0, 261.63, 329.63, 392.0};
     juce::Random noise (42);
 
     for (int i = 0; i < numSamples; ++i)
@@ -23,8 +23,9 @@ juce::AudioBuffer<float> demoSignal (double sampleRate, double tempo, int numSam
         double pad = 0.0;
         for (const double f : chord)
             pad += std::sin (juce::MathConstants<double>::twoPi * f * t);
-        const double kick = std::sin (juce::MathConstants<double>::twoPi * (50.0 + 90.0 * std::exp (-beatPhase * 30.0)) * beatPhase)
-                            * std::exp (-beatPhase * 9.0);
+        const double kick =
+            std::sin (juce::MathConstants<double>::twoPi * (50.0 + 90.0 * std::exp (-beatPhase * 30.0)) * beatPhase) *
+            std::exp (-beatPhase * 9.0);
         const double hat = (noise.nextDouble() * 2.0 - 1.0) * std::exp (-offBeatPhase * 60.0);
 
         const double left = 0.05 * pad + 0.3 * kick + 0.08 * hat;
@@ -47,11 +48,8 @@ void loadDemoPattern (SkiptorAudioProcessor& processor)
         float lfoHz;
     };
     const SlotSetup slots[] = {
-        { "TREMELO", 0, 8.0f },
-        { "STEREO PAN", 0, 2.0f },
-        { "AM MOD", 0, 4.0f },
-        { "LPF 12dB", 1, 1.0f },
-        { "DELAY MOD", 1, 0.5f },
+        {"TREMELO", 0, 8.0f},  {"STEREO PAN", 0, 2.0f}, {"AM MOD", 0, 4.0f},
+        {"LPF 12dB", 1, 1.0f}, {"DELAY MOD", 1, 0.5f},
     };
     for (int s = 0; s < numSlots; ++s)
     {
@@ -63,10 +61,10 @@ void loadDemoPattern (SkiptorAudioProcessor& processor)
 
     // Four layers over sixteen steps; 5 is an empty step.
     constexpr int pattern[numLayers][numSteps] = {
-        { 0, 0, 1, 1, 0, 0, 2, 2, 0, 0, 1, 1, 2, 2, 0, 1 },
-        { 5, 5, 5, 5, 2, 2, 5, 5, 5, 5, 5, 5, 1, 1, 5, 5 },
-        { 3, 3, 3, 3, 5, 5, 5, 5, 3, 3, 3, 3, 5, 5, 5, 5 },
-        { 5, 5, 5, 5, 4, 4, 4, 4, 5, 5, 5, 5, 4, 4, 4, 4 },
+        {0, 0, 1, 1, 0, 0, 2, 2, 0, 0, 1, 1, 2, 2, 0, 1},
+        {5, 5, 5, 5, 2, 2, 5, 5, 5, 5, 5, 5, 1, 1, 5, 5},
+        {3, 3, 3, 3, 5, 5, 5, 5, 3, 3, 3, 3, 5, 5, 5, 5},
+        {5, 5, 5, 5, 4, 4, 4, 4, 5, 5, 5, 5, 4, 4, 4, 4},
     };
     for (int layer = 0; layer < numLayers; ++layer)
         for (int step = 0; step < numSteps; ++step)

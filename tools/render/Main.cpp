@@ -24,11 +24,14 @@ struct RenderError
     juce::String message;
 };
 
-[[noreturn]] void fail (const juce::String& message) { throw RenderError { message }; }
+[[noreturn]] void fail (const juce::String& message)
+{
+    throw RenderError{message};
+}
 
 juce::AudioBuffer<float> readInput (const juce::File& file, double& sampleRate)
 {
-    if (! file.existsAsFile())
+    if (!file.existsAsFile())
         fail ("cannot read input '" + file.getFullPathName() + "': no such file");
 
     auto stream = file.createInputStream();
@@ -43,8 +46,8 @@ juce::AudioBuffer<float> readInput (const juce::File& file, double& sampleRate)
 
     const auto channels = static_cast<int> (reader->numChannels);
     if (channels < 1 || channels > 2)
-        fail ("input '" + file.getFullPathName() + "' has " + juce::String (channels)
-              + " channels; only mono and stereo are supported");
+        fail ("input '" + file.getFullPathName() + "' has " + juce::String (channels) +
+              " channels; only mono and stereo are supported");
     if (reader->lengthInSamples > std::numeric_limits<int>::max())
         fail ("input '" + file.getFullPathName() + "' is too long");
 
@@ -58,7 +61,7 @@ juce::AudioBuffer<float> readInput (const juce::File& file, double& sampleRate)
 void writeOutput (const juce::File& file, const juce::AudioBuffer<float>& audio, double sampleRate)
 {
     const auto parent = file.getParentDirectory();
-    if (! parent.isDirectory())
+    if (!parent.isDirectory())
         fail ("cannot write output '" + file.getFullPathName() + "': folder does not exist");
 
     // 32-bit float samples, so that nothing above full scale is clipped; written
@@ -66,21 +69,20 @@ void writeOutput (const juce::File& file, const juce::AudioBuffer<float>& audio,
     juce::TemporaryFile temporary (file);
     {
         auto stream = std::make_unique<juce::FileOutputStream> (temporary.getFile());
-        if (! stream->openedOk())
+        if (!stream->openedOk())
             fail ("cannot write output '" + file.getFullPathName() + "': " + stream->getStatus().getErrorMessage());
 
         juce::WavAudioFormat wav;
-        std::unique_ptr<juce::AudioFormatWriter> writer (
-            wav.createWriterFor (stream.get(), sampleRate, 2, 32, {}, 0));
+        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (stream.get(), sampleRate, 2, 32, {}, 0));
         if (writer == nullptr)
             fail ("cannot write output '" + file.getFullPathName() + "': no WAV writer for this sample rate");
         stream.release(); // the writer owns it now
 
-        if (! writer->writeFromAudioSampleBuffer (audio, 0, audio.getNumSamples()))
+        if (!writer->writeFromAudioSampleBuffer (audio, 0, audio.getNumSamples()))
             fail ("cannot write output '" + file.getFullPathName() + "': write failed (disk full?)");
     }
 
-    if (! temporary.overwriteTargetFileWithTemporary())
+    if (!temporary.overwriteTargetFileWithTemporary())
         fail ("cannot write output '" + file.getFullPathName() + "': permission denied");
 }
 
@@ -89,11 +91,11 @@ void writeOutput (const juce::File& file, const juce::AudioBuffer<float>& audio,
 void loadStateOrPreset (SkiptorAudioProcessor& processor, const juce::File& file)
 {
     const auto path = file.getFullPathName();
-    if (! file.existsAsFile())
+    if (!file.existsAsFile())
         fail ("cannot read state '" + path + "': no such file");
 
     juce::MemoryBlock bytes;
-    if (! file.loadFileAsData (bytes))
+    if (!file.loadFileAsData (bytes))
         fail ("cannot read state '" + path + "': permission denied or not readable");
 
     // The framework's binary state block, as a host stores it.
@@ -113,7 +115,7 @@ void loadStateOrPreset (SkiptorAudioProcessor& processor, const juce::File& file
         return;
     }
 
-    if (! gatevox::isPresetDocument (*document))
+    if (!gatevox::isPresetDocument (*document))
         fail ("'" + path + "' is neither a host state nor a preset (root element <" + document->getTagName() + ">)");
 
     const auto result = gatevox::loadPresetFile (processor.getModel(), file, processor.getEditorLock());
@@ -164,11 +166,15 @@ int run (const RenderOptions& options)
     const double audioSeconds = audio.getNumSamples() / sampleRate;
     const bool longRender = audioSeconds > 30.0;
     renderOffline (processor, audio, sampleRate, options.tempo, options.startPpq, options.blockSize,
-                   [longRender] (double fraction) { if (longRender) showProgress (fraction); });
+                   [longRender] (double fraction)
+                   {
+                       if (longRender)
+                           showProgress (fraction);
+                   });
 
     writeOutput (options.output, audio, sampleRate);
-    std::cout << "wrote " << options.output.getFullPathName() << " (" << juce::String (audioSeconds, 2)
-              << " s, " << sampleRate << " Hz, stereo)\n";
+    std::cout << "wrote " << options.output.getFullPathName() << " (" << juce::String (audioSeconds, 2) << " s, "
+              << sampleRate << " Hz, stereo)\n";
     return 0;
 }
 } // namespace

@@ -7,7 +7,7 @@ juce::Optional<juce::AudioPlayHead::PositionInfo> OfflinePlayHead::getPosition()
 {
     PositionInfo info;
     info.setBpm (bpm);
-    info.setTimeSignature (TimeSignature { 4, 4 });
+    info.setTimeSignature (TimeSignature{4, 4});
     info.setTimeInSamples (position);
     info.setTimeInSeconds (static_cast<double> (position) / rate);
     info.setPpqPosition (start + static_cast<double> (position) / rate * bpm / 60.0);
@@ -15,13 +15,8 @@ juce::Optional<juce::AudioPlayHead::PositionInfo> OfflinePlayHead::getPosition()
     return info;
 }
 
-void renderOffline (juce::AudioProcessor& processor,
-                    juce::AudioBuffer<float>& audio,
-                    double sampleRate,
-                    double tempo,
-                    double startPpq,
-                    int blockSize,
-                    const std::function<void (double)>& progress)
+void renderOffline (juce::AudioProcessor& processor, juce::AudioBuffer<float>& audio, double sampleRate, double tempo,
+                    double startPpq, int blockSize, const std::function<void (double)>& progress)
 {
     OfflinePlayHead playHead (sampleRate, tempo, startPpq);
     processor.setPlayHead (&playHead);

@@ -12,7 +12,9 @@ class OfflinePlayHead final : public juce::AudioPlayHead
 {
 public:
     OfflinePlayHead (double sampleRate, double tempo, double startPpq) noexcept
-        : rate (sampleRate), bpm (tempo), start (startPpq) {}
+        : rate (sampleRate), bpm (tempo), start (startPpq)
+    {
+    }
 
     void setSamplePosition (juce::int64 samples) noexcept { position = samples; }
 
@@ -27,12 +29,7 @@ private:
 
 // Runs the processor over the whole buffer in blocks, in place, as a host
 // would; reports the fraction done after every block.
-void renderOffline (juce::AudioProcessor& processor,
-                    juce::AudioBuffer<float>& audio,
-                    double sampleRate,
-                    double tempo,
-                    double startPpq,
-                    int blockSize,
-                    const std::function<void (double)>& progress);
+void renderOffline (juce::AudioProcessor& processor, juce::AudioBuffer<float>& audio, double sampleRate, double tempo,
+                    double startPpq, int blockSize, const std::function<void (double)>& progress);
 
 } // namespace gatevox::render

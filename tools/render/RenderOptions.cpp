@@ -10,10 +10,10 @@ namespace
 std::optional<double> positiveNumber (const juce::String& text)
 {
     const auto trimmed = text.trim();
-    if (trimmed.isEmpty() || ! trimmed.containsOnly ("0123456789.eE+-"))
+    if (trimmed.isEmpty() || !trimmed.containsOnly ("0123456789.eE+-"))
         return std::nullopt;
     const double v = trimmed.getDoubleValue();
-    if (! std::isfinite (v) || v <= 0.0)
+    if (!std::isfinite (v) || v <= 0.0)
         return std::nullopt;
     return v;
 }
@@ -57,10 +57,11 @@ std::variant<RenderOptions, juce::String> parseOptions (const juce::StringArray&
             options.state = file;
         else if (name == "-o" || name == "--output")
             options.output = file;
-        else if (name == "-t" || name == "--tempo" || name == "-r" || name == "--rate" || name == "-l" || name == "--length")
+        else if (name == "-t" || name == "--tempo" || name == "-r" || name == "--rate" || name == "-l" ||
+                 name == "--length")
         {
             const auto number = positiveNumber (value);
-            if (! number)
+            if (!number)
                 return "option " + name + " needs a positive number, not '" + value + "'";
             if (name == "-t" || name == "--tempo")
                 options.tempo = *number;
@@ -72,14 +73,14 @@ std::variant<RenderOptions, juce::String> parseOptions (const juce::StringArray&
         else if (name == "-p" || name == "--start")
         {
             const double v = value.getDoubleValue();
-            if (! value.trim().containsOnly ("0123456789.eE+-") || ! std::isfinite (v) || v < 0.0)
+            if (!value.trim().containsOnly ("0123456789.eE+-") || !std::isfinite (v) || v < 0.0)
                 return "option " + name + " needs a song position of 0 or more, not '" + value + "'";
             options.startPpq = v;
         }
         else if (name == "-b" || name == "--block")
         {
             const int n = value.getIntValue();
-            if (! value.trim().containsOnly ("0123456789") || n < 1 || n > 65536)
+            if (!value.trim().containsOnly ("0123456789") || n < 1 || n > 65536)
                 return "option " + name + " needs a block size from 1 to 65536, not '" + value + "'";
             options.blockSize = n;
         }
