@@ -1,4 +1,4 @@
-#include "EnvelopeSettings.h"
+#include "core/EnvelopeSettings.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "GlobalOptions.h"
+#include "core/GlobalOptions.h"
 
-#include "SafeMath.h"
+#include "core/SafeMath.h"
 
 namespace gatevox
 {

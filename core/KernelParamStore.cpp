@@ -1,4 +1,4 @@
-#include "KernelParamStore.h"
+#include "core/KernelParamStore.h"
 
 namespace gatevox
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Guarded.h"
-#include "ModelSizes.h"
+#include "core/Guarded.h"
+#include "core/ModelSizes.h"
 
 namespace gatevox
 {

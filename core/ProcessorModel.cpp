@@ -1,6 +1,6 @@
-#include "ProcessorModel.h"
+#include "core/ProcessorModel.h"
 
-#include "SafeMath.h"
+#include "core/SafeMath.h"
 
 #include <cmath>
 

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "../engine/RouteMixer.h"
-#include "../engine/TransitionSmoother.h"
-#include "../kernels/KernelBanks.h"
-#include "../modulation/EnvelopeGenerator.h"
-#include "../modulation/LfoWaveTable.h"
-#include "../modulation/UserWaveStore.h"
-#include "EnvelopeSettings.h"
-#include "GlobalOptions.h"
-#include "KernelParamStore.h"
-#include "ProcessorFields.h"
-#include "SequencerState.h"
-#include "SineTable.h"
-#include "SlotSettings.h"
-#include "StepStore.h"
+#include "core/EnvelopeSettings.h"
+#include "core/GlobalOptions.h"
+#include "core/KernelParamStore.h"
+#include "core/ProcessorFields.h"
+#include "core/SequencerState.h"
+#include "core/SineTable.h"
+#include "core/SlotSettings.h"
+#include "core/StepStore.h"
+#include "engine/RouteMixer.h"
+#include "engine/TransitionSmoother.h"
+#include "kernels/KernelBanks.h"
+#include "modulation/EnvelopeGenerator.h"
+#include "modulation/LfoWaveTable.h"
+#include "modulation/UserWaveStore.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Guarded.h"
+#include "core/Guarded.h"
 
 namespace gatevox
 {

@@ -1,4 +1,4 @@
-#include "SineTable.h"
+#include "core/SineTable.h"
 
 #include <cmath>
 

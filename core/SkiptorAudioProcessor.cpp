@@ -1,11 +1,11 @@
-#include "SkiptorAudioProcessor.h"
+#include "core/SkiptorAudioProcessor.h"
 
-#include "../editor/PlaceholderEditor.h"
-#include "../persistence/HostStateDocument.h"
-#include "../persistence/SharedFolder.h"
-#include "SkiptorParameter.h"
+#include "core/SkiptorParameter.h"
+#include "editor/PlaceholderEditor.h"
+#include "persistence/HostStateDocument.h"
+#include "persistence/SharedFolder.h"
 
-#include "../kernels/KernelCatalogue.h"
+#include "kernels/KernelCatalogue.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "../engine/RenderLoop.h"
-#include "../persistence/GlobalSettingsFile.h"
-#include "../persistence/KernelDefaults.h"
-#include "../persistence/PresetFolder.h"
-#include "ProcessorModel.h"
+#include "core/ProcessorModel.h"
+#include "engine/RenderLoop.h"
+#include "persistence/GlobalSettingsFile.h"
+#include "persistence/KernelDefaults.h"
+#include "persistence/PresetFolder.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 

@@ -1,8 +1,8 @@
-#include "SkiptorParameter.h"
+#include "core/SkiptorParameter.h"
 
-#include "../params/ParameterApplier.h"
-#include "../params/ParameterLayout.h"
-#include "../params/ParameterText.h"
+#include "params/ParameterApplier.h"
+#include "params/ParameterLayout.h"
+#include "params/ParameterText.h"
 
 SkiptorParameter::SkiptorParameter (gatevox::ProcessorModel& modelToControl, int indexInTable)
     : juce::AudioProcessorParameterWithID (juce::ParameterID{"p" + juce::String (indexInTable).paddedLeft ('0', 3), 1},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProcessorModel.h"
+#include "core/ProcessorModel.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 

@@ -1,4 +1,4 @@
-#include "SlotSettings.h"
+#include "core/SlotSettings.h"
 
 namespace gatevox
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Guarded.h"
-#include "RelaxedAtomic.h"
+#include "core/Guarded.h"
+#include "core/RelaxedAtomic.h"
 
 namespace gatevox
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Guarded.h"
-#include "ModelSizes.h"
-#include "RelaxedAtomic.h"
+#include "core/Guarded.h"
+#include "core/ModelSizes.h"
+#include "core/RelaxedAtomic.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "PlaceholderEditor.h"
+#include "editor/PlaceholderEditor.h"
 
 namespace gatevox
 {

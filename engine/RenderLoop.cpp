@@ -1,6 +1,6 @@
-#include "RenderLoop.h"
+#include "engine/RenderLoop.h"
 
-#include "../kernels/KernelDispatch.h"
+#include "kernels/KernelDispatch.h"
 
 #include <cmath>
 #include <limits>

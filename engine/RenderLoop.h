@@ -1,8 +1,8 @@
 #pragma once
 
-#include "../core/ProcessorModel.h"
-#include "HostPosition.h"
-#include "StepClock.h"
+#include "core/ProcessorModel.h"
+#include "engine/HostPosition.h"
+#include "engine/StepClock.h"
 
 #include <optional>
 

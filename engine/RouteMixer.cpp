@@ -1,4 +1,4 @@
-#include "RouteMixer.h"
+#include "engine/RouteMixer.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "StepClock.h"
+#include "engine/StepClock.h"
 
-#include "../core/SafeMath.h"
+#include "core/SafeMath.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../core/ProcessorModel.h"
-#include "HostPosition.h"
+#include "core/ProcessorModel.h"
+#include "engine/HostPosition.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "RenderLoop.h"
+#include "engine/RenderLoop.h"
 
 namespace gatevox
 {

@@ -1,4 +1,4 @@
-#include "TransitionSmoother.h"
+#include "engine/TransitionSmoother.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "FilterSections.h"
+#include "kernels/FilterSections.h"
 
 #include <algorithm>
 #include <cmath>

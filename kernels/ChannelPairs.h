@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FilterBanks.h"
-#include "KernelContext.h"
+#include "kernels/FilterBanks.h"
+#include "kernels/KernelContext.h"
 
 namespace gatevox
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorNetwork.h"
+#include "kernels/ColorNetwork.h"
 
 #include <algorithm>
 #include <array>

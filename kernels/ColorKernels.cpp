@@ -1,8 +1,8 @@
-#include "ColorKernels.h"
+#include "kernels/ColorKernels.h"
 
-#include "ChannelPairs.h"
-#include "KernelCatalogue.h"
-#include "Sweeps.h"
+#include "kernels/ChannelPairs.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/Sweeps.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "ColorNetwork.h"
+#include "kernels/ColorNetwork.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "DelayBanks.h"
+#include "kernels/DelayBanks.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CombLine.h"
-#include "DelayEngine.h"
-#include "DelayLine.h"
+#include "kernels/CombLine.h"
+#include "kernels/DelayEngine.h"
+#include "kernels/DelayLine.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "DelayEngine.h"
+#include "kernels/DelayEngine.h"
 
-#include "../core/SafeMath.h"
-#include "FilterSections.h"
+#include "core/SafeMath.h"
+#include "kernels/FilterSections.h"
 
 #include <algorithm>
 #include <cmath>

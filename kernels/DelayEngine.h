@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DelayLine.h"
+#include "kernels/DelayLine.h"
 
 namespace gatevox
 {

@@ -1,9 +1,9 @@
-#include "DelayKernels.h"
+#include "kernels/DelayKernels.h"
 
-#include "ChannelPairs.h"
-#include "DelayBanks.h"
-#include "KernelCatalogue.h"
-#include "Sweeps.h"
+#include "kernels/ChannelPairs.h"
+#include "kernels/DelayBanks.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/Sweeps.h"
 
 namespace gatevox
 {

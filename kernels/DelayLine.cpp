@@ -1,6 +1,6 @@
-#include "DelayLine.h"
+#include "kernels/DelayLine.h"
 
-#include "../core/SafeMath.h"
+#include "core/SafeMath.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "FilterBanks.h"
+#include "kernels/FilterBanks.h"
 
 namespace gatevox
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FilterSections.h"
-#include "Shapers.h"
+#include "kernels/FilterSections.h"
+#include "kernels/Shapers.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
-#include "FilterKernels.h"
+#include "kernels/FilterKernels.h"
 
-#include "ChannelPairs.h"
-#include "KernelCatalogue.h"
-#include "ShaperKernels.h"
-#include "Sweeps.h"
+#include "kernels/ChannelPairs.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/ShaperKernels.h"
+#include "kernels/Sweeps.h"
 
 namespace gatevox
 {

@@ -1,4 +1,4 @@
-#include "FormantBanks.h"
+#include "kernels/FormantBanks.h"
 
 namespace gatevox
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormantFilter.h"
+#include "kernels/FormantFilter.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "FormantFilter.h"
+#include "kernels/FormantFilter.h"
 
 #include <algorithm>
 #include <cmath>

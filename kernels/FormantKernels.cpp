@@ -1,10 +1,10 @@
-#include "FormantKernels.h"
+#include "kernels/FormantKernels.h"
 
-#include "../core/SafeMath.h"
-#include "ChannelPairs.h"
-#include "KernelCatalogue.h"
-#include "Sweeps.h"
-#include "ThreeToneModulator.h"
+#include "core/SafeMath.h"
+#include "kernels/ChannelPairs.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/Sweeps.h"
+#include "kernels/ThreeToneModulator.h"
 
 #include <algorithm>
 #include <cstddef>

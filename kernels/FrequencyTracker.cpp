@@ -1,4 +1,4 @@
-#include "FrequencyTracker.h"
+#include "kernels/FrequencyTracker.h"
 
 #include <algorithm>
 #include <cmath>

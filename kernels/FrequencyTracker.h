@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RealFft.h"
+#include "kernels/RealFft.h"
 
 #include <vector>
 

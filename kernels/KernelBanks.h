@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ColorBanks.h"
-#include "DelayBanks.h"
-#include "FilterBanks.h"
-#include "FormantBanks.h"
-#include "ModulatorBanks.h"
-#include "ResamplerBanks.h"
+#include "kernels/ColorBanks.h"
+#include "kernels/DelayBanks.h"
+#include "kernels/FilterBanks.h"
+#include "kernels/FormantBanks.h"
+#include "kernels/ModulatorBanks.h"
+#include "kernels/ResamplerBanks.h"
 
 #include <array>
 #include <cstdint>

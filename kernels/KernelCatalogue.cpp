@@ -1,4 +1,4 @@
-#include "KernelCatalogue.h"
+#include "kernels/KernelCatalogue.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "../core/KernelParamStore.h"
-#include "../core/SineTable.h"
-#include "KernelBanks.h"
+#include "core/KernelParamStore.h"
+#include "core/SineTable.h"
+#include "kernels/KernelBanks.h"
 
 namespace gatevox
 {

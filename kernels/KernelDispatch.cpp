@@ -1,14 +1,14 @@
-#include "KernelDispatch.h"
+#include "kernels/KernelDispatch.h"
 
-#include "../core/ModelSizes.h"
-#include "ColorKernels.h"
-#include "DelayKernels.h"
-#include "FilterKernels.h"
-#include "FormantKernels.h"
-#include "KernelCatalogue.h"
-#include "ModulatorKernels.h"
-#include "ResamplerKernels.h"
-#include "ShortKernels.h"
+#include "core/ModelSizes.h"
+#include "kernels/ColorKernels.h"
+#include "kernels/DelayKernels.h"
+#include "kernels/FilterKernels.h"
+#include "kernels/FormantKernels.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/ModulatorKernels.h"
+#include "kernels/ResamplerKernels.h"
+#include "kernels/ShortKernels.h"
 
 namespace gatevox
 {

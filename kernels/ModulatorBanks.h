@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrequencyTracker.h"
+#include "kernels/FrequencyTracker.h"
 
 #include <array>
 #include <cmath>

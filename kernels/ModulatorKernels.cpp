@@ -1,12 +1,12 @@
-#include "ModulatorKernels.h"
+#include "kernels/ModulatorKernels.h"
 
-#include "ChannelPairs.h"
-#include "KernelCatalogue.h"
-#include "PhaseModulator.h"
-#include "RingModulator.h"
-#include "Sweeps.h"
-#include "ThreeToneModulator.h"
-#include "TrackingModulator.h"
+#include "kernels/ChannelPairs.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/PhaseModulator.h"
+#include "kernels/RingModulator.h"
+#include "kernels/Sweeps.h"
+#include "kernels/ThreeToneModulator.h"
+#include "kernels/TrackingModulator.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../core/SafeMath.h"
-#include "../core/SineTable.h"
+#include "core/SafeMath.h"
+#include "core/SineTable.h"
 
 #include <cstdint>
 

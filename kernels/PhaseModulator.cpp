@@ -1,6 +1,6 @@
-#include "PhaseModulator.h"
+#include "kernels/PhaseModulator.h"
 
-#include "Oscillator.h"
+#include "kernels/Oscillator.h"
 
 #include <cmath>
 

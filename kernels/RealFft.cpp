@@ -1,4 +1,4 @@
-#include "RealFft.h"
+#include "kernels/RealFft.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,4 +1,4 @@
-#include "Resampler.h"
+#include "kernels/Resampler.h"
 
 #include <algorithm>
 #include <cmath>

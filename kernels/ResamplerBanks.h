@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Resampler.h"
-#include "SampleHoldEcho.h"
+#include "kernels/Resampler.h"
+#include "kernels/SampleHoldEcho.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "ResamplerKernels.h"
+#include "kernels/ResamplerKernels.h"
 
-#include "KernelCatalogue.h"
+#include "kernels/KernelCatalogue.h"
 
 #include <algorithm>
 

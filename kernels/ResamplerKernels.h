@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KernelContext.h"
+#include "kernels/KernelContext.h"
 
 namespace gatevox
 {

@@ -1,6 +1,6 @@
-#include "RingModulator.h"
+#include "kernels/RingModulator.h"
 
-#include "Oscillator.h"
+#include "kernels/Oscillator.h"
 
 #include <cmath>
 

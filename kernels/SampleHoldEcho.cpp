@@ -1,6 +1,6 @@
-#include "SampleHoldEcho.h"
+#include "kernels/SampleHoldEcho.h"
 
-#include "../core/SafeMath.h"
+#include "core/SafeMath.h"
 
 #include <algorithm>
 #include <cmath>

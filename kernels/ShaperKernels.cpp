@@ -1,8 +1,8 @@
-#include "ShaperKernels.h"
+#include "kernels/ShaperKernels.h"
 
-#include "ChannelPairs.h"
-#include "KernelCatalogue.h"
-#include "Sweeps.h"
+#include "kernels/ChannelPairs.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/Sweeps.h"
 
 namespace gatevox
 {

@@ -1,4 +1,4 @@
-#include "Shapers.h"
+#include "kernels/Shapers.h"
 
 #include <algorithm>
 #include <cmath>

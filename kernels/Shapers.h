@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FilterSections.h"
+#include "kernels/FilterSections.h"
 
 namespace gatevox
 {

@@ -1,7 +1,7 @@
-#include "ShortKernels.h"
+#include "kernels/ShortKernels.h"
 
-#include "KernelCatalogue.h"
-#include "Oscillator.h"
+#include "kernels/KernelCatalogue.h"
+#include "kernels/Oscillator.h"
 
 namespace gatevox
 {

@@ -1,6 +1,6 @@
-#include "ThreeToneModulator.h"
+#include "kernels/ThreeToneModulator.h"
 
-#include "Oscillator.h"
+#include "kernels/Oscillator.h"
 
 #include <algorithm>
 #include <cmath>

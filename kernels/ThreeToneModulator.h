@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../core/SineTable.h"
-#include "ModulatorBanks.h"
+#include "core/SineTable.h"
+#include "kernels/ModulatorBanks.h"
 
 namespace gatevox
 {

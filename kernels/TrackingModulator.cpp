@@ -1,6 +1,6 @@
-#include "TrackingModulator.h"
+#include "kernels/TrackingModulator.h"
 
-#include "Oscillator.h"
+#include "kernels/Oscillator.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "EnvelopeGenerator.h"
+#include "modulation/EnvelopeGenerator.h"
 
-#include "../core/SafeMath.h"
+#include "core/SafeMath.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../core/ModelSizes.h"
-#include "../core/RelaxedAtomic.h"
+#include "core/ModelSizes.h"
+#include "core/RelaxedAtomic.h"
 
 #include <array>
 #include <cstdint>

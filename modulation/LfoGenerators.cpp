@@ -1,6 +1,6 @@
-#include "LfoGenerators.h"
+#include "modulation/LfoGenerators.h"
 
-#include "../core/SafeMath.h"
+#include "core/SafeMath.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserWaveStore.h"
+#include "modulation/UserWaveStore.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "LfoWaveTable.h"
+#include "modulation/LfoWaveTable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../core/Guarded.h"
-#include "../core/RelaxedAtomic.h"
-#include "LfoGenerators.h"
-#include "UserWaveStore.h"
+#include "core/Guarded.h"
+#include "core/RelaxedAtomic.h"
+#include "modulation/LfoGenerators.h"
+#include "modulation/UserWaveStore.h"
 
 #include <array>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "UserWaveFile.h"
+#include "modulation/UserWaveFile.h"
 
 #include <charconv>
 #include <cmath>

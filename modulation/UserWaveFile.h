@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../core/ModelSizes.h"
+#include "core/ModelSizes.h"
 
 #include <array>
 #include <string_view>

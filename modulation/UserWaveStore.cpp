@@ -1,4 +1,4 @@
-#include "UserWaveStore.h"
+#include "modulation/UserWaveStore.h"
 
 namespace gatevox
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "../core/Guarded.h"
-#include "OnePole.h"
-#include "UserWaveFile.h"
+#include "core/Guarded.h"
+#include "modulation/OnePole.h"
+#include "modulation/UserWaveFile.h"
 
 #include <algorithm>
 #include <atomic>

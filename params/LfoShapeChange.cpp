@@ -1,6 +1,6 @@
-#include "LfoShapeChange.h"
+#include "params/LfoShapeChange.h"
 
-#include "ParameterConversions.h"
+#include "params/ParameterConversions.h"
 
 namespace gatevox
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../core/SlotSettings.h"
-#include "../modulation/LfoWaveTable.h"
+#include "core/SlotSettings.h"
+#include "modulation/LfoWaveTable.h"
 
 namespace gatevox
 {

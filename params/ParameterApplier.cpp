@@ -1,8 +1,8 @@
-#include "ParameterApplier.h"
+#include "params/ParameterApplier.h"
 
-#include "LfoShapeChange.h"
-#include "ParameterConversions.h"
-#include "ParameterLayout.h"
+#include "params/LfoShapeChange.h"
+#include "params/ParameterConversions.h"
+#include "params/ParameterLayout.h"
 
 namespace gatevox
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../core/ProcessorModel.h"
+#include "core/ProcessorModel.h"
 
 namespace gatevox
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "../core/ModelSizes.h"
-#include "../core/SafeMath.h"
-#include "../kernels/KernelCatalogue.h"
+#include "core/ModelSizes.h"
+#include "core/SafeMath.h"
+#include "kernels/KernelCatalogue.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ParameterLayout.h"
+#include "params/ParameterLayout.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ParameterText.h"
+#include "params/ParameterText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "AttributeReader.h"
+#include "persistence/AttributeReader.h"
 
-#include "../core/SafeMath.h"
-#include "DocumentNumbers.h"
+#include "core/SafeMath.h"
+#include "persistence/DocumentNumbers.h"
 
 #include <cmath>
 

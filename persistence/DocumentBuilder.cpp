@@ -1,8 +1,8 @@
-#include "DocumentBuilder.h"
+#include "persistence/DocumentBuilder.h"
 
-#include "../kernels/KernelCatalogue.h"
-#include "DocumentNumbers.h"
-#include "DocumentVocabulary.h"
+#include "kernels/KernelCatalogue.h"
+#include "persistence/DocumentNumbers.h"
+#include "persistence/DocumentVocabulary.h"
 
 namespace gatevox
 {

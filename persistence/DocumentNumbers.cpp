@@ -1,4 +1,4 @@
-#include "DocumentNumbers.h"
+#include "persistence/DocumentNumbers.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "DocumentText.h"
+#include "persistence/DocumentText.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "DocumentVocabulary.h"
+#include "persistence/DocumentVocabulary.h"
 
 namespace gatevox::attribute
 {

@@ -1,8 +1,8 @@
-#include "GlobalSettingsFile.h"
+#include "persistence/GlobalSettingsFile.h"
 
-#include "AttributeReader.h"
-#include "DocumentBuilder.h"
-#include "DocumentText.h"
+#include "persistence/AttributeReader.h"
+#include "persistence/DocumentBuilder.h"
+#include "persistence/DocumentText.h"
 
 #include <algorithm>
 #include <string>

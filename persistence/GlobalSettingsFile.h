@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../core/GlobalOptions.h"
+#include "core/GlobalOptions.h"
 
 #include <juce_core/juce_core.h>
 

@@ -1,11 +1,11 @@
-#include "HostStateDocument.h"
+#include "persistence/HostStateDocument.h"
 
-#include "../params/ParameterText.h"
-#include "AttributeReader.h"
-#include "DocumentBuilder.h"
-#include "DocumentVocabulary.h"
-#include "ModelRestore.h"
-#include "StateBlock.h"
+#include "params/ParameterText.h"
+#include "persistence/AttributeReader.h"
+#include "persistence/DocumentBuilder.h"
+#include "persistence/DocumentVocabulary.h"
+#include "persistence/ModelRestore.h"
+#include "persistence/StateBlock.h"
 
 namespace gatevox
 {

@@ -1,7 +1,7 @@
-#include "KernelDefaults.h"
+#include "persistence/KernelDefaults.h"
 
-#include "KernelParameterDocument.h"
 #include "kernels/KernelCatalogue.h"
+#include "persistence/KernelParameterDocument.h"
 
 namespace gatevox
 {

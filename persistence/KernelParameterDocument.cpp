@@ -1,4 +1,4 @@
-#include "KernelParameterDocument.h"
+#include "persistence/KernelParameterDocument.h"
 
 #include <iterator>
 #include <string>

@@ -1,10 +1,10 @@
-#include "ModelRestore.h"
+#include "persistence/ModelRestore.h"
 
-#include "../core/SafeMath.h"
-#include "../kernels/KernelCatalogue.h"
-#include "../params/ParameterConversions.h"
-#include "DocumentNumbers.h"
-#include "DocumentVocabulary.h"
+#include "core/SafeMath.h"
+#include "kernels/KernelCatalogue.h"
+#include "params/ParameterConversions.h"
+#include "persistence/DocumentNumbers.h"
+#include "persistence/DocumentVocabulary.h"
 
 #include <algorithm>
 #include <cmath>

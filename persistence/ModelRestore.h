@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../core/ProcessorModel.h"
-#include "AttributeReader.h"
+#include "core/ProcessorModel.h"
+#include "persistence/AttributeReader.h"
 
 #include <array>
 #include <cstdint>

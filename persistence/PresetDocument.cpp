@@ -1,9 +1,9 @@
-#include "PresetDocument.h"
+#include "persistence/PresetDocument.h"
 
-#include "AttributeReader.h"
-#include "DocumentBuilder.h"
-#include "DocumentVocabulary.h"
-#include "ModelRestore.h"
+#include "persistence/AttributeReader.h"
+#include "persistence/DocumentBuilder.h"
+#include "persistence/DocumentVocabulary.h"
+#include "persistence/ModelRestore.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "PresetFolder.h"
+#include "persistence/PresetFolder.h"
 
-#include "DocumentText.h"
-#include "PresetDocument.h"
-#include "SharedFolder.h"
+#include "persistence/DocumentText.h"
+#include "persistence/PresetDocument.h"
+#include "persistence/SharedFolder.h"
 
 namespace gatevox
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../core/ProcessorModel.h"
+#include "core/ProcessorModel.h"
 
 #include <juce_core/juce_core.h>
 

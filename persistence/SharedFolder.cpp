@@ -1,4 +1,4 @@
-#include "SharedFolder.h"
+#include "persistence/SharedFolder.h"
 
 namespace gatevox
 {

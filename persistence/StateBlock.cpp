@@ -1,6 +1,6 @@
-#include "StateBlock.h"
+#include "persistence/StateBlock.h"
 
-#include "DocumentText.h"
+#include "persistence/DocumentText.h"
 
 namespace gatevox
 {

@@ -1,6 +1,6 @@
 // The render loop must never touch the heap: this program replaces the global
 // allocation functions and counts every call made while a block renders.
-#include "RenderHarness.h"
+#include "tests/engine/RenderHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ModelFixture.h"
 #include "kernels/ColorNetwork.h"
 #include "kernels/KernelCatalogue.h"
 #include "kernels/KernelDispatch.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "kernels/FilterKernels.h"
-#include "ModelFixture.h"
 #include "kernels/KernelCatalogue.h"
 #include "kernels/KernelDispatch.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

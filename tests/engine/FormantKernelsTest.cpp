@@ -1,8 +1,8 @@
-#include "ModelFixture.h"
 #include "kernels/FormantBanks.h"
 #include "kernels/KernelCatalogue.h"
 #include "kernels/KernelDispatch.h"
 #include "kernels/ThreeToneModulator.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "kernels/KernelDispatch.h"
-#include "ModelFixture.h"
 #include "kernels/KernelCatalogue.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

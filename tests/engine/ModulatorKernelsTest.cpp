@@ -1,9 +1,9 @@
-#include "ModelFixture.h"
 #include "kernels/FilterSections.h"
 #include "kernels/KernelCatalogue.h"
 #include "kernels/KernelDispatch.h"
 #include "kernels/RealFft.h"
 #include "kernels/ThreeToneModulator.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

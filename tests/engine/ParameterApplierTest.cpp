@@ -1,7 +1,7 @@
 #include "params/ParameterApplier.h"
-#include "RenderHarness.h"
 #include "params/ParameterLayout.h"
 #include "params/ParameterText.h"
+#include "tests/engine/RenderHarness.h"
 
 #include <gtest/gtest.h>
 

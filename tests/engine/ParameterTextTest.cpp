@@ -1,6 +1,6 @@
 #include "params/ParameterText.h"
-#include "ModelFixture.h"
 #include "params/ParameterApplier.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

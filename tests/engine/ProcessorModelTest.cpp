@@ -1,4 +1,4 @@
-#include "ModelFixture.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

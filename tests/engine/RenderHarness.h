@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ModelFixture.h"
 #include "engine/RenderLoop.h"
 #include "kernels/KernelCatalogue.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "RenderHarness.h"
+#include "tests/engine/RenderHarness.h"
 
 #include <gtest/gtest.h>
 

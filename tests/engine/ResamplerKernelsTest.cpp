@@ -1,6 +1,6 @@
-#include "ModelFixture.h"
 #include "kernels/KernelCatalogue.h"
 #include "kernels/KernelDispatch.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "engine/StepClock.h"
-#include "ModelFixture.h"
+#include "tests/engine/ModelFixture.h"
 
 #include <gtest/gtest.h>
 

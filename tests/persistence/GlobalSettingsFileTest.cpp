@@ -1,4 +1,4 @@
-#include "PersistenceSupport.h"
+#include "tests/persistence/PersistenceSupport.h"
 
 #include "persistence/DocumentText.h"
 #include "persistence/GlobalSettingsFile.h"

@@ -1,4 +1,4 @@
-#include "PersistenceSupport.h"
+#include "tests/persistence/PersistenceSupport.h"
 
 #include "kernels/KernelCatalogue.h"
 #include "params/ParameterApplier.h"

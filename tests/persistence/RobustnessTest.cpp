@@ -5,7 +5,7 @@
 //
 // This program replaces the global allocation functions to count the calls
 // made while a block renders.
-#include "PersistenceSupport.h"
+#include "tests/persistence/PersistenceSupport.h"
 
 #include "params/ParameterApplier.h"
 #include "params/ParameterLayout.h"

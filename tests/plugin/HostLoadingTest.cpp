@@ -1,4 +1,4 @@
-#include "HostedPlugins.h"
+#include "tests/plugin/HostedPlugins.h"
 
 #include "params/ParameterLayout.h"
 

@@ -1,4 +1,4 @@
-#include "DemoMaterial.h"
+#include "tools/render/DemoMaterial.h"
 
 #include "core/SkiptorAudioProcessor.h"
 

@@ -1,8 +1,8 @@
 // gatevox-render: runs the plug-in's processor offline over a WAV file (or a
 // built-in demo) at a given tempo and song position, and writes the result.
-#include "DemoMaterial.h"
-#include "OfflineRender.h"
-#include "RenderOptions.h"
+#include "tools/render/DemoMaterial.h"
+#include "tools/render/OfflineRender.h"
+#include "tools/render/RenderOptions.h"
 
 #include "core/SkiptorAudioProcessor.h"
 #include "persistence/HostStateDocument.h"

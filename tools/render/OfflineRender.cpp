@@ -1,4 +1,4 @@
-#include "OfflineRender.h"
+#include "tools/render/OfflineRender.h"
 
 namespace gatevox::render
 {
