@@ -28,7 +28,7 @@ struct KernelDefaults
 // parameter document (persistence/KernelParameterDocument.cpp, on the JUCE side)
 // holds them; "BYPASS" and "SILENCE" have none.
 const std::vector<KernelDefaults> catalogueDefaults{
-    {kernelId::tremelo, {{p::depth, 1.0f}}},
+    {kernelId::tremolo, {{p::depth, 1.0f}}},
     {kernelId::stereoPan, {{p::depth, 1.0f}}},
     {kernelId::lpf12dB, {{p::fc, 3000.0f}, {p::fmin, 0.1f}, {p::q, 1.414f}, {p::mix, 1.0f}}},
     {kernelId::lpf24dB, {{p::fc, 12000.0f}, {p::fmin, 0.1f}, {p::q, 1.414f}, {p::mix, 1.0f}}},
@@ -108,8 +108,7 @@ void programmeOneKernel (ProcessorModel& model, int kernel)
 
     for (int step = 0; step < numSteps; ++step)
     {
-        model.steps.write (0, 0, step, 0);
-        model.stepMirror.write (0, 0, step, 0);
+        model.writeStep (0, 0, step, 0);
     }
 }
 } // namespace gatevox::bench

@@ -43,14 +43,13 @@ void loadDefaults (ProcessorModel& model, int s, int kernel, std::initializer_li
 
 void setStep (ProcessorModel& model, int layer, int step, int s)
 {
-    model.steps.write (0, layer, step, s);
-    model.stepMirror.write (layer, 0, step, s);
+    model.writeStep (0, layer, step, s);
 }
 
 void programme (ProcessorModel& model, Pattern pattern)
 {
     model.globalOptions.change (GlobalOptions::emptySequenceDefault, 1.0f);
-    const int kernels[numSlots] = {kernelId::tremelo, kernelId::stereoPan, kernelId::amMod, kernelId::tremelo,
+    const int kernels[numSlots] = {kernelId::tremolo, kernelId::stereoPan, kernelId::amMod, kernelId::tremolo,
                                    kernelId::amMod};
     for (int s = 0; s < numSlots; ++s)
     {

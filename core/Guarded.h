@@ -52,12 +52,6 @@ template <typename T> struct GuardedCell
                                   : current.load (std::memory_order_relaxed);
     }
 
-    void storeBoth (T v) noexcept
-    {
-        current.store (v, std::memory_order_relaxed);
-        previous.store (v, std::memory_order_relaxed);
-    }
-
     void keepCurrentAsPrevious() noexcept
     {
         previous.store (current.load (std::memory_order_relaxed), std::memory_order_relaxed);

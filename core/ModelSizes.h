@@ -8,7 +8,6 @@ namespace gatevox
 
 inline constexpr int numSlots = 5;       // "Fx 1" to "Fx 5"
 inline constexpr int numSlotRecords = 6; // index 5 stands for "no slot"
-inline constexpr int noSlot = 5;
 inline constexpr int numSteps = 16;
 inline constexpr int numPatterns = 16;
 inline constexpr int numLayers = 4;

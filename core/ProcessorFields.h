@@ -18,14 +18,12 @@ struct TransportFields
     RelaxedAtomic<double> hostSampleRate{0.0};      // the host's own value, saved as "sample_rate"
     RelaxedAtomic<float> sampleRateFloat{48000.0f}; // used by all timing
     RelaxedAtomic<std::int32_t> sampleRateInt{48000};
-    RelaxedAtomic<float> halfSampleRate{24000.0f};
 
     RelaxedAtomic<double> ppqPos{0.0}; // song position in quarter notes
     RelaxedAtomic<double> ppqPerSample{0.0};
     RelaxedAtomic<double> anchorPpq{0.0}; // position at the last step change
     RelaxedAtomic<float> stepLengthBeats{1.0f};
     RelaxedAtomic<double> stepsPerBeat{1.0};
-    RelaxedAtomic<float> samplesPerStepFloat{0.0f};
     RelaxedAtomic<std::int32_t> samplesPerStep{0};
     RelaxedAtomic<std::int32_t> envelopePeriod{0}; // samples in four beats
     RelaxedAtomic<std::int32_t> envelopeClock{0};
@@ -43,7 +41,6 @@ struct RenderFields
 {
     static constexpr std::int32_t defaultCrossfadeLength = 384;
 
-    RelaxedAtomic<std::int32_t> currentSlot{0};
     RelaxedAtomic<std::int32_t> crossfadeLength{defaultCrossfadeLength};
     std::array<RelaxedAtomic<float>, numLayers> layerGain{1.0f, 1.0f, 1.0f, 1.0f};
     std::array<RelaxedAtomic<float>, numLayers> gainIncrement{};
@@ -54,10 +51,7 @@ struct RenderFields
 
     RelaxedAtomic<std::int32_t> silenceCount{0};
     std::array<RelaxedAtomic<float>, 2> lastOutput{};
-    std::array<RelaxedAtomic<float>, 2> input{};
-    std::array<RelaxedAtomic<float>, 2> output{};
     std::array<std::array<RelaxedAtomic<float>, 2>, numLayers> layerOutput{};
-    std::array<RelaxedAtomic<float>, 2> inputLevel{};
 
     // Every layer at full gain with no fade running.
     void settleTransitionGains() noexcept
@@ -73,12 +67,6 @@ struct RenderFields
     {
         for (auto& pair : layerOutput)
             pair = {};
-    }
-
-    void clearInputAndOutput() noexcept
-    {
-        input = {};
-        output = {};
     }
 };
 

@@ -6,6 +6,24 @@
 
 namespace gatevox
 {
+namespace
+{
+struct StepTiming
+{
+    double stepsPerBeat;
+    float stepLengthBeats;
+};
+
+// Speed 0 is "1/2", 2 is "1/8"; every other speed is "1/4".
+[[nodiscard]] constexpr StepTiming stepTimingOf (std::int32_t speed) noexcept
+{
+    if (speed == 0)
+        return {0.5, 2.0f};
+    if (speed == 2)
+        return {2.0, 0.5f};
+    return {1.0, 1.0f};
+}
+} // namespace
 
 ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText) : sineTable (SineTable::shared())
 {
@@ -37,7 +55,6 @@ void ProcessorModel::reset() noexcept
         sequencer.ints.skippingWrite (SequencerState::selectedEffect, 0);
         transport.sampleRateFloat = 48000.0f;
         transport.sampleRateInt = 48000;
-        transport.halfSampleRate = 24000.0f;
     }
 
     render.clearLayerOutputs();
@@ -49,8 +66,6 @@ void ProcessorModel::reset() noexcept
 
     if (std::isnan (transport.tempo.get()))
         transport.tempo = 120.0f;
-
-    render.clearInputAndOutput();
 
     for (int s = 0; s < numSlotRecords; ++s)
     {
@@ -78,10 +93,8 @@ void ProcessorModel::reset() noexcept
     ints.skippingWrite (SequencerState::layer, 0);
     ints.skippingWrite (SequencerState::pattern, 0);
     ints.skippingWrite (SequencerState::patternCount, 0);
-    ints.skippingWrite (SequencerState::patternSpeed, 1);
     ints.skippingWrite (SequencerState::playPattern, 0);
-    transport.stepLengthBeats = 1.0f;
-    transport.stepsPerBeat = 1.0;
+    setPatternSpeed (1);
 
     auto& floats = sequencer.floats;
     floats.skippingWrite (SequencerState::effectGainActual, std::pow (10.0f, 0.15f));
@@ -90,6 +103,21 @@ void ProcessorModel::reset() noexcept
 
     for (auto& mixer : routeMixers)
         mixer.makeAllParallel();
+}
+
+void ProcessorModel::writeStep (int pattern, int layer, int step, std::int32_t value) noexcept
+{
+    stepMirror.write (layer, pattern, step, value);
+    steps.write (pattern, layer, step, value);
+}
+
+void ProcessorModel::setPatternSpeed (std::int32_t speed) noexcept
+{
+    sequencer.ints.skippingWrite (SequencerState::patternSpeed, speed);
+
+    const auto timing = stepTimingOf (speed);
+    transport.stepsPerBeat = timing.stepsPerBeat;
+    transport.stepLengthBeats = timing.stepLengthBeats;
 }
 
 void ProcessorModel::setRouteType (int s, int routeType) noexcept
@@ -122,7 +150,6 @@ void ProcessorModel::applySampleRate (double sampleRate) noexcept
 
     transport.sampleRateInt = rateInt;
     transport.sampleRateFloat = static_cast<float> (rateInt);
-    transport.halfSampleRate = static_cast<float> (rateInt) * 0.5f;
 }
 
 void ProcessorModel::prepareToPlay (double sampleRate) noexcept
@@ -134,12 +161,10 @@ void ProcessorModel::prepareToPlay (double sampleRate) noexcept
         initialised.fetch_add (1);
     }
 
-    render.clearInputAndOutput();
     render.lastOutput = {};
     clearFilterMemories (banks->filters);
     clearFormantMemories (banks->formants);
     render.clearLayerOutputs();
-    render.inputLevel = {};
 
     applySampleRate (sampleRate);
     prepareDelays (banks->delays, static_cast<double> (transport.sampleRateFloat.get()));
@@ -151,7 +176,6 @@ void ProcessorModel::prepareToPlay (double sampleRate) noexcept
     for (int s = 0; s < numSlots; ++s)
         kernelParams (s).resetFactors();
 
-    render.currentSlot = 0;
     transport.step = 1;
 }
 

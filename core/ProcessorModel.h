@@ -56,6 +56,14 @@ public:
     // settings and both route mixers.
     void setRouteType (int s, int routeType) noexcept;
 
+    // Writes one step into both grids: the render loop's copy first, so that the
+    // audio thread plays it even when the guarded write is skipped.
+    void writeStep (int pattern, int layer, int step, std::int32_t value) noexcept;
+
+    // The pattern speed (0 "1/2", 1 "1/4", 2 "1/8") and the step clock's timing
+    // pair, which follows even when the sequencer write is skipped.
+    void setPatternSpeed (std::int32_t speed) noexcept;
+
     // Rebuilds every segment of slot s's envelope from its knobs.
     void rebuildEnvelope (int s) noexcept;
 

@@ -20,7 +20,7 @@ void SlotSettings::reset (float tempo) noexcept
         {reservedFloat10, 0.0f},        {reservedFloat11, 1.0f},  {gain, 1.0f},           {pan, 0.5f},
         {snapIntervalNormalised, 0.6f}, {lfoFrequency, 8.0f},
     };
-    floats.waitingWrite (reservedFloat4, tempo / 60.0f * 0.25f);
+    floats.waitingWrite (barsPerSecond, tempo / 60.0f * 0.25f);
     for (auto [field, value] : floatResets)
         floats.waitingWrite (field, value);
     for (std::size_t k = 0; k < numKnobs; ++k)

@@ -36,7 +36,7 @@ struct SlotSettings
         kernelNormalised = 1,
         dutyCycle = 2,
         snapOnNormalised = 3,
-        reservedFloat4 = 4,
+        barsPerSecond = 4, // the host tempo as bars of four beats per second; nothing reads it
         reservedFloat5 = 5,
         freqSnapNormalised = 6,
         lfoRate = 7, // normalised, rescaled with the host tempo

@@ -25,7 +25,6 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
     const auto l = static_cast<std::size_t> (layer);
 
     const int s = model.stepMirror.read (layer, t.playPattern, t.step - 1);
-    r.currentSlot = s;
 
     // A negative value can only come from a file: it sounds as an empty step.
     if (s == emptyStep || s < 0)
@@ -164,9 +163,7 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
         outRight = std::isnan (outRight) ? 0.0f : (generator.isActive() ? outRight * envelopeValue() : outRight);
     }
 
-    if (seriesRoute)
-        r.output = {outLeft, outRight};
-    else
+    if (!seriesRoute)
         r.layerOutput[l] = {outLeft, outRight};
 
     const float u = 1.0f - gain;

@@ -36,14 +36,12 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
     auto& r = model.render;
 
     // The dry samples as they arrived: kernels, the dry path and the bypass
-    // see them as they are, only the silence test and the levels replace a
-    // value that is not a number by 0.
+    // see them as they are, only the silence test replaces a value that is
+    // not a number by 0.
     const float dryLeft = left;
     const float dryRight = right;
     const float inLeft = std::isnan (dryLeft) ? 0.0f : dryLeft;
     const float inRight = std::isnan (dryRight) ? 0.0f : dryRight;
-    r.input = {inLeft, inRight};
-    r.output = {};
 
     if (std::abs (static_cast<double> (inLeft) + static_cast<double> (inRight)) <= 0.0001)
     {
@@ -63,7 +61,6 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
         return;
     }
 
-    r.inputLevel = {std::abs (inLeft), std::abs (inRight)};
     r.slotsProcessed = 0;
 
     clock.sampleHead();

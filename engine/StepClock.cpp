@@ -52,7 +52,6 @@ bool StepClock::blockStart (const std::optional<HostPosition>& position) noexcep
         rescaleLfoRates (static_cast<float> (bpm));
 
     const float samplesPerStep = t.stepLengthBeats * t.sampleRateFloat * 60.0f / t.tempo;
-    t.samplesPerStepFloat = samplesPerStep;
     t.samplesPerStep = truncToInt (samplesPerStep);
     t.envelopePeriod = truncToInt (static_cast<float> (static_cast<double> (4.0f * samplesPerStep) * t.stepsPerBeat));
     return true;

@@ -43,7 +43,7 @@ inline constexpr std::array<std::string_view, numKernelParameters> kernelParamet
 
 namespace kernelId
 {
-inline constexpr int tremelo = 0, stereoPan = 1, lpf12dB = 2, lpf24dB = 3, lpfSvf1 = 4, lpfFuzz = 5, lpfGrunge = 6,
+inline constexpr int tremolo = 0, stereoPan = 1, lpf12dB = 2, lpf24dB = 3, lpfSvf1 = 4, lpfFuzz = 5, lpfGrunge = 6,
                      lpfComb = 7, lpfColor = 8, lpfDoubler = 9, lpfSlapback = 10, hpfSvf1 = 11, hpfFuzz = 12,
                      hpfGrunge = 13, hpfComb = 14, hpfColor = 15, hpfDoubler = 16, hpfSlapback = 17, hpf12dB = 18,
                      hpf24dB = 19, hpfAmDsb = 20, hpfAmSsb = 21, notch = 22, formant = 23, formantAmDsb = 24,

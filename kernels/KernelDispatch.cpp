@@ -32,8 +32,8 @@ void dispatchKernel (const KernelContext& context, int kernelId, StereoIn in, fl
 
     switch (kernelId)
     {
-    case kernelId::tremelo:
-        tremeloKernel (context, in, lfo, out);
+    case kernelId::tremolo:
+        tremoloKernel (context, in, lfo, out);
         return;
     case kernelId::stereoPan:
         stereoPanKernel (context, in, lfo, out);

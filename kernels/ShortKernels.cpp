@@ -6,7 +6,7 @@
 namespace gatevox
 {
 
-void tremeloKernel (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+void tremoloKernel (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
 {
     const float d = c.eff (kernelParam::depth);
     out.left = in.left * d * lfo + in.left * (1.0f - d);

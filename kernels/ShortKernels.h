@@ -6,7 +6,7 @@ namespace gatevox
 {
 
 // The kernels that need no building block of their own.
-void tremeloKernel (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept;
+void tremoloKernel (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept;
 void stereoPanKernel (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept;
 void amModKernel (const KernelContext& c, StereoIn in, StereoOut out) noexcept;
 

@@ -22,20 +22,7 @@ void writeStep (ProcessorModel& model, int step, float v) noexcept
     const int pattern = std::clamp (seq.read (SequencerState::pattern), 0, numPatterns - 1);
     const int layer = std::clamp (seq.read (SequencerState::layer), 0, numLayers - 1);
 
-    const std::int32_t value = stepValueOf (v);
-    model.stepMirror.write (layer, pattern, step, value);
-    model.steps.write (pattern, layer, step, value);
-}
-
-void writePatternSpeed (ProcessorModel& model, float v) noexcept
-{
-    const std::int32_t speed = patternSpeedOf (v);
-    model.sequencer.ints.skippingWrite (SequencerState::patternSpeed, speed);
-
-    // The timing follows even when the sequencer write was dropped.
-    const auto timing = stepTimingOf (speed);
-    model.transport.stepsPerBeat = timing.stepsPerBeat;
-    model.transport.stepLengthBeats = timing.stepLengthBeats;
+    model.writeStep (pattern, layer, step, stepValueOf (v));
 }
 
 // The selected kernel parameter of knob p gets its range's point v; selector
@@ -131,7 +118,7 @@ void apply (ProcessorModel& model, const ParameterAddress& a, float v) noexcept
         sequencer.ints.skippingWrite (SequencerState::patternCount, patternOf (v));
         return;
     case F::patternSpeed:
-        writePatternSpeed (model, v);
+        model.setPatternSpeed (patternSpeedOf (v));
         return;
     case F::envelopeOn:
         model.envelope (s).switches.waitingWrite (EnvelopeSettings::envelopeOn, v);

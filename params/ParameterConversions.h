@@ -90,20 +90,4 @@ namespace gatevox
     return std::pow (10.0f, (48.0f * v - 24.0f) / 20.0f);
 }
 
-struct StepTiming
-{
-    double stepsPerBeat;
-    float stepLengthBeats;
-};
-
-// Speed 0 is "1/2", 2 is "1/8"; every other speed is "1/4".
-[[nodiscard]] constexpr StepTiming stepTimingOf (std::int32_t speed) noexcept
-{
-    if (speed == 0)
-        return {0.5, 2.0f};
-    if (speed == 2)
-        return {2.0, 0.5f};
-    return {1.0, 1.0f};
-}
-
 } // namespace gatevox

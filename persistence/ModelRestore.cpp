@@ -53,9 +53,7 @@ void restoreStepRows (ProcessorModel& model, const AttributeReader& in)
             const auto row = parseStepRow (in.text (attribute::stepRow (layer, pattern)));
             for (int i = 0; i < numSteps; ++i)
             {
-                const auto value = row[static_cast<std::size_t> (i)];
-                model.steps.write (pattern, layer, i, value);
-                model.stepMirror.write (layer, pattern, i, value);
+                model.writeStep (pattern, layer, i, row[static_cast<std::size_t> (i)]);
             }
         }
     }
@@ -104,12 +102,7 @@ void restorePatternSpeed (ProcessorModel& model, std::int32_t speed) noexcept
     if (speed < 0 || speed > 2)
         speed = 1;
 
-    model.sequencer.ints.skippingWrite (SequencerState::patternSpeed, speed);
-
-    // The timing follows even when the sequencer write was dropped.
-    const auto timing = stepTimingOf (speed);
-    model.transport.stepsPerBeat = timing.stepsPerBeat;
-    model.transport.stepLengthBeats = timing.stepLengthBeats;
+    model.setPatternSpeed (speed);
 }
 
 void restoreMasterMix (ProcessorModel& model, const AttributeReader& in)

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need (run as root).
+# Installs the Debian 12 packages that are missing (run as root).
+#   scripts/install-deps.sh          what building the plug-ins and the renderer needs
+#   scripts/install-deps.sh test     and what the tests need
+#   scripts/install-deps.sh bench    and what the benchmarks need
 set -euo pipefail
 
 packages=(
@@ -7,8 +10,14 @@ packages=(
     juce-modules-source fst-dev
     libasound2-dev libjack-jackd2-dev libfreetype-dev libfontconfig1-dev
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev libgl-dev
-    libgtest-dev libbenchmark-dev valgrind xvfb xauth lilv-utils
 )
+
+case "${1:-}" in
+    test) packages+=(libgtest-dev valgrind xvfb xauth lilv-utils clang-format git) ;;
+    bench) packages+=(libbenchmark-dev) ;;
+    "") ;;
+    *) echo "usage: $0 [test|bench]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

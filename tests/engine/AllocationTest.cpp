@@ -1,87 +1,13 @@
 // The render loop must never touch the heap: this program replaces the global
 // allocation functions and counts every call made while a block renders.
 #include "tests/engine/RenderHarness.h"
+#include "tests/support/AllocationCounter.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
 #include <iterator>
 #include <limits>
-#include <new>
-
-namespace
-{
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
-
-void* countedAllocation (std::size_t size)
-{
-    if (counting.load (std::memory_order_relaxed))
-        allocations.fetch_add (1, std::memory_order_relaxed);
-    if (void* p = std::malloc (size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-} // namespace
-
-void* operator new (std::size_t size)
-{
-    return countedAllocation (size);
-}
-void* operator new[] (std::size_t size)
-{
-    return countedAllocation (size);
-}
-void* operator new (std::size_t size, const std::nothrow_t&) noexcept
-{
-    try
-    {
-        return countedAllocation (size);
-    }
-    catch (...)
-    {
-        return nullptr;
-    }
-}
-void* operator new[] (std::size_t size, const std::nothrow_t&) noexcept
-{
-    try
-    {
-        return countedAllocation (size);
-    }
-    catch (...)
-    {
-        return nullptr;
-    }
-}
-namespace
-{
-void countedFree (void* p) noexcept
-{
-    if (p != nullptr && counting.load (std::memory_order_relaxed))
-        allocations.fetch_add (1, std::memory_order_relaxed);
-    std::free (p);
-}
-} // namespace
-
-void operator delete (void* p) noexcept
-{
-    countedFree (p);
-}
-void operator delete[] (void* p) noexcept
-{
-    countedFree (p);
-}
-void operator delete (void* p, std::size_t) noexcept
-{
-    countedFree (p);
-}
-void operator delete[] (void* p, std::size_t) noexcept
-{
-    countedFree (p);
-}
 
 using namespace gatevox;
 
@@ -100,10 +26,7 @@ long heapCallsWhileRendering (RenderHarness& h, int blocks)
             left[i] = 0.5f * std::sin (0.01f * static_cast<float> (i + 512 * static_cast<std::size_t> (block)));
             right[i] = -left[i];
         }
-        counting = true;
-        h.render (left, right);
-        counting = false;
-        calls += allocations.exchange (0);
+        calls += heapCallsDuring ([&] { h.render (left, right); });
     }
     return calls;
 }

@@ -1,7 +1,6 @@
 #include "kernels/ColorNetwork.h"
 #include "kernels/KernelCatalogue.h"
-#include "kernels/KernelDispatch.h"
-#include "tests/engine/ModelFixture.h"
+#include "tests/engine/KernelRig.h"
 
 #include <gtest/gtest.h>
 
@@ -15,30 +14,6 @@ using namespace gatevox;
 namespace
 {
 namespace p = kernelParam;
-
-struct ColorRig
-{
-    std::unique_ptr<ProcessorModel> model = makeModel();
-    float fs = 0.0f;
-    float outLeft = 0.0f;
-    float outRight = 0.0f;
-
-    explicit ColorRig (double rate = 48000.0)
-    {
-        model->prepareToPlay (rate);
-        fs = model->transport.sampleRateFloat.get();
-    }
-
-    void set (int s, std::size_t k, float v) { model->kernelParams (s).value.waitingWrite (k, v); }
-    KernelBanks& banks() { return model->kernelBanks(); }
-
-    StereoPair run (int s, int kernel, float inLeft, float inRight, float lfo)
-    {
-        const KernelContext context{model->kernelParams (s), banks(), model->sineTable, fs, s};
-        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
-        return {outLeft, outRight};
-    }
-};
 
 float noise (int i)
 {
@@ -166,7 +141,7 @@ TEST (ColorKernels, FollowTheirRecipesAtBothSweepEnds)
          {Case{kernelId::lpfColor, svfMode::lowPass, 0.5f}, Case{kernelId::hpfColor, svfMode::highPass, 0.777f}})
         for (const float lfo : {0.0f, 1.0f})
         {
-            ColorRig rig;
+            KernelRig rig;
             rig.set (s, p::fc, fc), rig.set (s, p::fmin, fmin), rig.set (s, p::color, color), rig.set (s, p::mix, mix);
             const float tuned =
                 k.id == kernelId::lpfColor ? fc - (1.0f - fmin) * fc * lfo : fc - (fc - fmin * fc) * lfo;
@@ -199,7 +174,7 @@ TEST (ColorKernels, FollowTheirRecipesAtBothSweepEnds)
 TEST (ColorKernels, TuningFloorsAndAFixedFmin)
 {
     const auto tunedAt = [] (float fc, float fs) { return 2.0f * std::sin (3.14159265f * fc / (2.0f * fs)); };
-    ColorRig rig;
+    KernelRig rig;
     auto& filter = rig.banks().filters.filters[0];
 
     rig.set (0, p::fc, 4.0f), rig.set (0, p::fmin, 0.5f);
@@ -226,7 +201,7 @@ TEST (ColorKernels, TuningFloorsAndAFixedFmin)
 
 TEST (ColorKernels, LowPassKeysIsolateButTheNetworkKeepsItsTail)
 {
-    ColorRig rig;
+    KernelRig rig;
     constexpr int s = 1;
     rig.set (s, p::fc, 15000.0f), rig.set (s, p::fmin, 1.0f), rig.set (s, p::color, 0.5f), rig.set (s, p::mix, 1.0f);
     auto& lowPass = rig.banks().filters.gentleLowPasses[s];
@@ -262,7 +237,7 @@ TEST (ColorKernels, AbsurdParametersStayFiniteAndRecover)
     const float inf = std::numeric_limits<float>::infinity();
     for (const double rate : {1.0, 44100.0, 192000.0})
     {
-        ColorRig rig (rate);
+        KernelRig rig (rate);
         for (const float v : {1.0e30f, -1.0e30f, inf, -inf, std::numeric_limits<float>::quiet_NaN(), -7.0f, 0.0f})
         {
             for (int s = 0; s < numSlots; ++s)

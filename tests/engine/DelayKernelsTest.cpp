@@ -1,11 +1,10 @@
 #include "kernels/KernelCatalogue.h"
-#include "kernels/KernelDispatch.h"
-#include "tests/engine/ModelFixture.h"
+#include "tests/engine/KernelRig.h"
+#include "tests/engine/SignalHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <map>
 #include <random>
@@ -36,38 +35,11 @@ const std::vector<std::pair<int, Settings>> delayKernels{
     {kernelId::slapback, {{p::width, 0.4f}, {p::delay1, 0.013f}, {p::feedback, 0.9f}, {p::mix, 0.4f}}},
 };
 
-bool sameBits (float a, float b)
+void load (KernelRig& h, int s, const Settings& settings)
 {
-    return std::memcmp (&a, &b, sizeof (float)) == 0;
+    for (const auto& [k, v] : settings)
+        h.set (s, k, v);
 }
-
-struct DelayHarness
-{
-    std::unique_ptr<ProcessorModel> model = makeModel();
-    float fs = 0.0f;
-    float outLeft = 0.0f, outRight = 0.0f;
-
-    explicit DelayHarness (double rate)
-    {
-        model->prepareToPlay (rate);
-        fs = model->transport.sampleRateFloat.get();
-    }
-
-    void load (int s, const Settings& settings)
-    {
-        for (const auto& [k, v] : settings)
-            model->kernelParams (s).value.waitingWrite (k, v);
-    }
-
-    std::pair<float, float> run (int s, int kernel, float inLeft, float inRight, float lfo)
-    {
-        const KernelContext context{model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s};
-        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
-        return {outLeft, outRight};
-    }
-
-    DelayBanks& delays() { return model->kernelBanks().delays; }
-};
 
 // Each kernel written out as a chain of building blocks of its own.
 struct Reference
@@ -141,12 +113,6 @@ struct Reference
         return mix (in, wet, m);
     }
 };
-
-float triangle (int n, int period)
-{
-    const float phase = static_cast<float> (n % period) / static_cast<float> (period);
-    return phase < 0.5f ? 2.0f * phase : 2.0f - 2.0f * phase;
-}
 } // namespace
 
 TEST (DelayKernels, EachMatchesItsReferenceSampleForSample)
@@ -154,8 +120,8 @@ TEST (DelayKernels, EachMatchesItsReferenceSampleForSample)
     for (const double rate : {44100.0, 48000.0})
         for (const auto& [id, settings] : delayKernels)
         {
-            DelayHarness h (rate);
-            h.load (3, settings);
+            KernelRig h (rate);
+            load (h, 3, settings);
             Reference reference (h.fs);
             std::mt19937 random (11);
             std::uniform_real_distribution<float> noise (-0.7f, 0.7f);
@@ -165,31 +131,31 @@ TEST (DelayKernels, EachMatchesItsReferenceSampleForSample)
                 const float lfo = triangle (n, 2400);
                 const auto out = h.run (3, id, in.first, in.second, lfo);
                 const auto expected = reference.step (id, settings, in, lfo);
-                ASSERT_TRUE (sameBits (out.first, expected.first) && sameBits (out.second, expected.second))
+                ASSERT_TRUE (sameBits (out.left, expected.first) && sameBits (out.right, expected.second))
                     << kernelNameOfId (id) << " " << rate << " at " << n;
             }
 
             // Slot 3 owns engine 6 and lines 6 and 7 alone.
-            EXPECT_EQ (h.delays().engine (7).ownerKey, 0);
+            EXPECT_EQ (h.banks().delays.engine (7).ownerKey, 0);
             for (const int i : {0, 1, 2, 3, 4, 5, 8, 9})
-                EXPECT_EQ (h.delays().line (i).written, 0) << i;
+                EXPECT_EQ (h.banks().delays.line (i).written, 0) << i;
         }
 }
 
 TEST (DelayKernels, AnotherKernelOnTheEngineStartsAfresh)
 {
-    DelayHarness h (44100.0);
-    h.load (0, delayKernels[6].second);
+    KernelRig h (44100.0);
+    load (h, 0, delayKernels[6].second);
     for (int n = 0; n < 100; ++n)
         h.run (0, kernelId::delayMod, 0.5f, 0.5f, 0.0f);
-    h.load (0, delayKernels[7].second);
+    load (h, 0, delayKernels[7].second);
     h.run (0, kernelId::vibrato, 0.5f, 0.5f, 0.0f);
-    const auto& e = h.delays().engine (0);
+    const auto& e = h.banks().delays.engine (0);
     EXPECT_EQ (e.ownerKey, kernelId::vibrato);
     EXPECT_EQ (e.r, 0.015f) << "no glide from the other kernel's delay";
     EXPECT_EQ (e.d, 44100.0f * 0.015f);
-    EXPECT_EQ (h.delays().line (0).written, 1);
-    EXPECT_EQ (h.delays().line (1).written, 1);
+    EXPECT_EQ (h.banks().delays.line (0).written, 1);
+    EXPECT_EQ (h.banks().delays.line (1).written, 1);
 }
 
 TEST (DelayKernels, SoundAtEveryRate)
@@ -197,8 +163,8 @@ TEST (DelayKernels, SoundAtEveryRate)
     for (const double rate : {44100.0, 48000.0, 96000.0, 192000.0})
         for (const auto& [id, settings] : delayKernels)
         {
-            DelayHarness h (rate);
-            h.load (4, settings);
+            KernelRig h (rate);
+            load (h, 4, settings);
             const float m = settings.at (p::mix);
             float wetPart = 0.0f;
             for (int i = 0; i < static_cast<int> (rate * 0.15); ++i)
@@ -223,21 +189,21 @@ TEST (DelayKernels, AbsurdParametersAndRates)
     for (const double rate : {1.0, 48000.0, 192000.0})
         for (const auto& [id, settings] : delayKernels)
         {
-            DelayHarness h (rate);
+            KernelRig h (rate);
             for (const auto& setting : settings)
                 for (const float v : values)
                 {
-                    h.load (2, settings);
-                    h.model->kernelParams (2).value.waitingWrite (setting.first, v);
+                    load (h, 2, settings);
+                    h.set (2, setting.first, v);
                     // LFO values from out-of-range user waves too, and input
                     // that is not a finite number.
                     for (int i = 0; i < 300; ++i)
                         h.run (2, id, i == 7 ? v : 0.4f, -0.4f, i % 50 == 0 ? v : triangle (i, 50) * 3.0f - 1.0f);
                     for (const int l : {4, 5})
                     {
-                        ASSERT_LT (h.delays().line (l).w, h.delays().line (l).length);
-                        ASSERT_LE (static_cast<std::size_t> (h.delays().line (l).length),
-                                   h.delays().line (l).buffer.size());
+                        const auto& line = h.banks().delays.line (l);
+                        ASSERT_LT (line.w, line.length);
+                        ASSERT_LE (static_cast<std::size_t> (line.length), line.buffer.size());
                     }
 
                     // The delay settings never leave the lines stuck. (Preparing
@@ -247,7 +213,7 @@ TEST (DelayKernels, AbsurdParametersAndRates)
                         (setting.first != p::delay1 && setting.first != p::width && setting.first != p::feedback))
                         continue;
                     h.model->prepareToPlay (rate);
-                    h.load (2, settings);
+                    load (h, 2, settings);
                     for (int i = 0; i < 2000; ++i)
                     {
                         const auto [left, right] = h.run (2, id, 0.4f, -0.4f, 0.3f);

@@ -1,11 +1,11 @@
 #include "kernels/DelayBanks.h"
 #include "kernels/FilterSections.h"
+#include "tests/engine/SignalHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <vector>
@@ -15,11 +15,6 @@ using namespace gatevox;
 namespace
 {
 const float notANumber = std::numeric_limits<float>::quiet_NaN();
-
-bool sameBits (float a, float b)
-{
-    return std::memcmp (&a, &b, sizeof (float)) == 0;
-}
 
 float at (const std::vector<float>& buffer, long long p) // p reduced modulo the size
 {
@@ -105,12 +100,6 @@ struct FilledLine
         return pushMean (h, u, 4);
     }
 };
-
-float triangle (int n, int period) // 0 ... 1 ... 0
-{
-    const float phase = static_cast<float> (n % period) / static_cast<float> (period);
-    return phase < 0.5f ? 2.0f * phase : 2.0f - 2.0f * phase;
-}
 
 // The first sample from `from` on whose magnitude exceeds the threshold; -1 when none.
 int firstAbove (const std::vector<float>& y, float threshold, int from = 0)

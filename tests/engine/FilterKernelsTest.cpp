@@ -1,7 +1,7 @@
 #include "kernels/FilterKernels.h"
 #include "kernels/KernelCatalogue.h"
-#include "kernels/KernelDispatch.h"
-#include "tests/engine/ModelFixture.h"
+#include "tests/engine/KernelRig.h"
+#include "tests/engine/SignalHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -16,47 +16,17 @@ namespace
 {
 const float notANumber = std::numeric_limits<float>::quiet_NaN();
 
-struct KernelRig
+// Unit sine at f on the left channel, silence on the right; returns the
+// left output's complex gain (real part negative when it is inverted).
+std::complex<double> responseAt (KernelRig& rig, int s, int kernel, double f, float lfo)
 {
-    std::unique_ptr<ProcessorModel> model = makeModel();
-    float fs = 0.0f;
-    float outLeft = 0.0f;
-    float outRight = 0.0f;
+    return sineResponse ([&] (float x) { return rig.run (s, kernel, x, 0.0f, lfo).left; }, f, rig.fs);
+}
 
-    explicit KernelRig (double rate = 48000.0)
-    {
-        model->prepareToPlay (rate);
-        fs = model->transport.sampleRateFloat.get();
-    }
-
-    void set (int s, std::size_t k, float v) { model->kernelParams (s).value.waitingWrite (k, v); }
-    FilterBanks& banks() { return model->kernelBanks().filters; }
-
-    StereoPair run (int s, int kernel, float inLeft, float inRight, float lfo)
-    {
-        const KernelContext context{model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s};
-        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
-        return {outLeft, outRight};
-    }
-
-    // Unit sine at f on the left channel, silence on the right; returns the
-    // left output's complex gain (real part negative when it is inverted).
-    std::complex<double> responseAt (int s, int kernel, double f, float lfo)
-    {
-        constexpr int settle = 8192, n = 48000;
-        double inPhase = 0.0, quadrature = 0.0;
-        for (int i = 0; i < settle + n; ++i)
-        {
-            const double phase = 2.0 * M_PI * f * i / static_cast<double> (fs);
-            const double y = run (s, kernel, static_cast<float> (std::sin (phase)), 0.0f, lfo).left;
-            if (i >= settle)
-                inPhase += y * std::sin (phase), quadrature += y * std::cos (phase);
-        }
-        return 2.0 / n * std::complex<double> (inPhase, quadrature);
-    }
-
-    double gainAt (int s, int kernel, double f, float lfo) { return std::abs (responseAt (s, kernel, f, lfo)); }
-};
+double gainAt (KernelRig& rig, int s, int kernel, double f, float lfo)
+{
+    return std::abs (responseAt (rig, s, kernel, f, lfo));
+}
 
 float signal (int i)
 {
@@ -113,7 +83,7 @@ TEST (BiquadKernels, SweepFromFcDownToFcTimesFminThroughTheirSections)
                 ASSERT_EQ (out.right, blend (r, wetR, 0.8f)) << k.id << " " << lfo << " " << i;
             }
             const int last = k.base * s + (k.cascade ? 3 : 1);
-            EXPECT_EQ (rig.banks().biquads[static_cast<std::size_t> (last)].ownerKey, k.key);
+            EXPECT_EQ (rig.banks().filters.biquads[static_cast<std::size_t> (last)].ownerKey, k.key);
         }
 }
 
@@ -124,9 +94,9 @@ TEST (BiquadKernels, MeasuredGainIsQAtTheCornerPerSection)
         KernelRig rig;
         rig.set (0, p::fc, 4000.0f), rig.set (0, p::fmin, 0.1f), rig.set (0, p::q, 1.414f), rig.set (0, p::mix, 1.0f);
         const double atCorner = k.cascade ? 1.414 * 1.414 : 1.414;
-        EXPECT_NEAR (rig.gainAt (0, k.id, 4000.0, 0.0f), atCorner, 0.02 * atCorner) << k.id;
-        EXPECT_NEAR (rig.gainAt (0, k.id, 400.0, 1.0f), atCorner, 0.02 * atCorner) << k.id;
-        EXPECT_NEAR (rig.gainAt (0, k.id, k.highPass ? 20000.0 : 100.0, 0.0f), 1.0, 0.02) << k.id;
+        EXPECT_NEAR (gainAt (rig, 0, k.id, 4000.0, 0.0f), atCorner, 0.02 * atCorner) << k.id;
+        EXPECT_NEAR (gainAt (rig, 0, k.id, 400.0, 1.0f), atCorner, 0.02 * atCorner) << k.id;
+        EXPECT_NEAR (gainAt (rig, 0, k.id, k.highPass ? 20000.0 : 100.0, 0.0f), 1.0, 0.02) << k.id;
     }
 }
 
@@ -137,7 +107,7 @@ TEST (BiquadKernels, NeighbouringSlotsShareSectionsUnlessTheKeyDiffers)
         rig.set (s, p::fc, 3000.0f), rig.set (s, p::q, 1.0f), rig.set (s, p::mix, 1.0f);
 
     // Slot 1's "LPF 12dB" right section is 8, the first of slot 2's "LPF 24dB".
-    const auto& shared = rig.banks().biquads[8];
+    const auto& shared = rig.banks().filters.biquads[8];
     for (int i = 0; i < 10; ++i)
         (void)rig.run (2, kernelId::lpf24dB, 0.5f, signal (i), 0.0f);
     (void)rig.run (1, kernelId::lpf12dB, 0.1f, 0.25f, 0.0f);
@@ -162,8 +132,8 @@ TEST (PeakingKernels, NotchInvertsSixfoldAtItsCentreAndPeakBiquadReadsRawValues)
     KernelRig rig;
     rig.set (0, p::fc, 6000.0f), rig.set (0, p::fmin, 0.2f), rig.set (0, p::mix, 1.0f);
     const double centre = 6000.0 * 3.1412 / M_PI;
-    EXPECT_NEAR (rig.responseAt (0, kernelId::notch, centre, 0.0f).real(), -6.0, 0.06);
-    EXPECT_NEAR (rig.gainAt (0, kernelId::notch, 500.0, 0.0f), 1.0, 0.02);
+    EXPECT_NEAR (responseAt (rig, 0, kernelId::notch, centre, 0.0f).real(), -6.0, 0.06);
+    EXPECT_NEAR (gainAt (rig, 0, kernelId::notch, 500.0, 0.0f), 1.0, 0.02);
 
     // Gain 1 is transparent, and the envelope's factor reaches neither Fc nor Gain.
     rig.set (1, p::fc, 1120.0f), rig.set (1, p::fmin, 0.2795f), rig.set (1, p::gain, 1.0f), rig.set (1, p::mix, 1.0f);
@@ -173,7 +143,7 @@ TEST (PeakingKernels, NotchInvertsSixfoldAtItsCentreAndPeakBiquadReadsRawValues)
     rig.set (1, p::gain, 6.0f);
     rig.model->kernelParams (1).factor.drainingRelease (p::fc, 0.5f);
     rig.model->kernelParams (1).factor.drainingRelease (p::gain, 0.25f);
-    EXPECT_NEAR (rig.gainAt (1, kernelId::peakBiquad, 1120.0 * 3.1412 / M_PI, 0.0f), 6.0, 0.06);
+    EXPECT_NEAR (gainAt (rig, 1, kernelId::peakBiquad, 1120.0 * 3.1412 / M_PI, 0.0f), 6.0, 0.06);
 }
 
 TEST (StateVariableKernels, MatchTheirFilterSettingsAndMixes)
@@ -215,14 +185,14 @@ TEST (StateVariableKernels, MatchTheirFilterSettingsAndMixes)
                     ASSERT_EQ (out.right, blend (r, wetR, 0.7f)) << c.id << " " << lfo << " " << i;
                 }
             }
-            EXPECT_EQ (rig.banks().filters[9].band, right.band);
+            EXPECT_EQ (rig.banks().filters.filters[9].band, right.band);
         }
 
     // At lfo 0 "PEAK SVF" from rest outputs -x and "BPF SVF1" its frozen band state.
     KernelRig rig;
     rig.set (0, p::fc, 5000.0f), rig.set (0, p::q, 0.36f), rig.set (0, p::mix, 1.0f);
     EXPECT_EQ (rig.run (0, kernelId::peakSvf, 0.5f, -0.25f, 0.0f).left, -0.5f);
-    rig.banks().filters[0].band = 0.125f;
+    rig.banks().filters.filters[0].band = 0.125f;
     EXPECT_EQ (rig.run (0, kernelId::bpfSvf1, 0.5f, 0.0f, 0.0f).left, 0.125f);
 }
 
@@ -237,12 +207,13 @@ TEST (BandPassAndResonatorKernels, ThinStaysWithinOneAndResonatorRetunesOnlyWhen
         ASSERT_LE (std::abs (out.left), 1.0f);
         ASSERT_LE (std::abs (out.right), 1.0f);
     }
-    EXPECT_NE (rig.banks().bandPasses[4].peak.peak, rig.banks().bandPasses[5].peak.peak) << "a pair per channel";
+    EXPECT_NE (rig.banks().filters.bandPasses[4].peak.peak, rig.banks().filters.bandPasses[5].peak.peak)
+        << "a pair per channel";
     EXPECT_EQ (rig.run (2, kernelId::bpfThin, notANumber, notANumber, 0.5f).left, 0.0f);
 
     rig.set (3, p::freq1, 3000.0f), rig.set (3, p::freq2, 3000.0f), rig.set (3, p::q, 0.9f), rig.set (3, p::mix, 1.0f);
     (void)rig.run (3, kernelId::resonator, 1.0f, 1.0f, 0.2f);
-    auto& left = rig.banks().resonators[6];
+    auto& left = rig.banks().filters.resonators[6];
     left.c = 0.25f; // marks a retune
     (void)rig.run (3, kernelId::resonator, 0.0f, 0.0f, 0.9f);
     EXPECT_EQ (left.c, 0.25f);
@@ -291,9 +262,8 @@ TEST (FilterKernels, AbsurdParametersStayInsideTheBanksAndPrepareToPlayRecovers)
 TEST (FilterKernels, OtherIdsAreLeftToTheirFamilies)
 {
     KernelRig rig;
-    const KernelContext context{rig.model->kernelParams (0), rig.model->kernelBanks(), rig.model->sineTable, rig.fs, 0};
-    for (const int id : {kernelId::lpfComb, kernelId::hpfComb, kernelId::tremelo, kernelId::lpfColor, 51})
-        EXPECT_FALSE (runFilterKernel (context, id, {0.5f, 0.5f}, 0.5f, {rig.outLeft, rig.outRight})) << id;
+    for (const int id : {kernelId::lpfComb, kernelId::hpfComb, kernelId::tremolo, kernelId::lpfColor, 51})
+        EXPECT_FALSE (runFilterKernel (rig.context (0), id, {0.5f, 0.5f}, 0.5f, {rig.outLeft, rig.outRight})) << id;
 }
 
 TEST (DrivenKernels, MatchTheirRecipesAtBothSweepEnds)

@@ -1,4 +1,5 @@
 #include "kernels/FilterBanks.h"
+#include "tests/engine/SignalHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -13,29 +14,11 @@ constexpr float fs = 48000.0f;
 constexpr double rate = 48000.0;
 const float notANumber = std::numeric_limits<float>::quiet_NaN();
 
-// Amplitude of a unit sine at f after the process has settled, by projection
-// onto sine and cosine.
-template <typename Process> double measuredGain (Process&& process, double f)
-{
-    constexpr int settle = 8192, n = 48000;
-    double sum = 0.0, cosSum = 0.0;
-    for (int i = 0; i < settle + n; ++i)
-    {
-        const double phase = 2.0 * M_PI * f * i / rate;
-        const double y = process (static_cast<float> (std::sin (phase)));
-        if (i >= settle)
-        {
-            sum += y * std::sin (phase);
-            cosSum += y * std::cos (phase);
-        }
-    }
-    return 2.0 / n * std::hypot (sum, cosSum);
-}
-
+// Gain of a fresh section at f, measured on a unit sine.
 double measuredSectionGain (const BiquadCoefficients& c, double f)
 {
     BiquadSection section;
-    return measuredGain ([&] (float x) { return biquadProcess (section, x, c, 0); }, f);
+    return std::abs (sineResponse ([&] (float x) { return biquadProcess (section, x, c, 0); }, f, rate));
 }
 } // namespace
 

@@ -1,13 +1,12 @@
 #include "kernels/FormantBanks.h"
 #include "kernels/KernelCatalogue.h"
-#include "kernels/KernelDispatch.h"
 #include "kernels/ThreeToneModulator.h"
-#include "tests/engine/ModelFixture.h"
+#include "tests/engine/KernelRig.h"
+#include "tests/engine/SignalHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <complex>
 #include <limits>
 #include <memory>
 
@@ -17,30 +16,6 @@ namespace
 {
 namespace p = kernelParam;
 const float notANumber = std::numeric_limits<float>::quiet_NaN();
-
-struct FormantRig
-{
-    std::unique_ptr<ProcessorModel> model = makeModel();
-    float fs = 0.0f;
-    float outLeft = 0.0f;
-    float outRight = 0.0f;
-
-    explicit FormantRig (double rate = 48000.0)
-    {
-        model->prepareToPlay (rate);
-        fs = model->transport.sampleRateFloat.get();
-    }
-
-    void set (int s, std::size_t k, float v) { model->kernelParams (s).value.waitingWrite (k, v); }
-    KernelBanks& banks() { return model->kernelBanks(); }
-
-    StereoPair run (int s, int kernel, float inLeft, float inRight, float lfo)
-    {
-        const KernelContext context{model->kernelParams (s), banks(), model->sineTable, fs, s};
-        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
-        return {outLeft, outRight};
-    }
-};
 
 float noise (int i)
 {
@@ -95,16 +70,7 @@ double stageGain (int vowel, double f, float fs)
 {
     FormantFilter filter;
     designVowel (filter, vowel, fs);
-    constexpr int settle = 12000, n = 12000;
-    double inPhase = 0.0, quadrature = 0.0;
-    for (int i = 0; i < settle + n; ++i)
-    {
-        const double phase = 2.0 * M_PI * f * i / static_cast<double> (fs);
-        const double y = vowelStage (filter, static_cast<float> (std::sin (phase)));
-        if (i >= settle)
-            inPhase += y * std::sin (phase), quadrature += y * std::cos (phase);
-    }
-    return 2.0 / n * std::abs (std::complex<double> (inPhase, quadrature));
+    return std::abs (sineResponse ([&] (float x) { return vowelStage (filter, x); }, f, fs, 12000, 12000));
 }
 } // namespace
 
@@ -208,7 +174,7 @@ TEST (FormantFilter, BandPassFollowsTheLfoAndNonNumbersChangeNothing)
 
 TEST (FormantKernels, VowelComesFromTheRawValueInThirds)
 {
-    FormantRig rig;
+    KernelRig rig;
     const std::pair<float, int> cases[] = {{0.0f, 0},    {0.333f, 0},      {1.0f / 3.0f, 1}, {0.5f, 1},
                                            {0.666f, 1},  {2.0f / 3.0f, 2}, {0.999f, 2},      {1.0f, 3},
                                            {1.0e30f, 3}, {-0.5f, 0},       {notANumber, 0}};
@@ -231,7 +197,7 @@ TEST (FormantKernels, FormantMatchesItsRecipeAtBothSweepEnds)
     constexpr int s = 3;
     for (const float lfo : {0.0f, 1.0f})
     {
-        FormantRig rig;
+        KernelRig rig;
         rig.set (s, p::vowel, 0.5f), rig.set (s, p::fc, 2500.0f), rig.set (s, p::mix, 0.6f);
         const float fc = lfo == 0.0f ? 333.0f : 2500.0f;
         ReferenceFormant left (1, rig.fs), right (1, rig.fs);
@@ -246,7 +212,7 @@ TEST (FormantKernels, FormantMatchesItsRecipeAtBothSweepEnds)
         }
     }
 
-    FormantRig rig;
+    KernelRig rig;
     rig.set (0, p::fc, 100.0f), rig.set (0, p::mix, 0.0f);
     for (int n = 0; n < 100; ++n)
         ASSERT_EQ (rig.run (0, kernelId::formant, noise (n), 0.25f, 0.7f).left, 1.333f * noise (n))
@@ -261,7 +227,7 @@ TEST (FormantKernels, ModulatedFormantsMatchTheirRecipes)
     for (const int id : {kernelId::formantAmDsb, kernelId::formantAmSsb})
         for (const float lfo : {0.0f, 1.0f})
         {
-            FormantRig rig;
+            KernelRig rig;
             rig.set (s, p::fc, fc), rig.set (s, p::freq1, freq1), rig.set (s, p::amount, amount),
                 rig.set (s, p::mix, mix);
             rig.set (s, p::vowel, 1.0f); // not read: these kernels always use vowel 1
@@ -300,7 +266,7 @@ TEST (FormantKernels, AbsurdParametersStayFiniteAndBounded)
     const int ids[] = {kernelId::formant, kernelId::formantAmDsb, kernelId::formantAmSsb};
     for (const double rate : {1.0, 44100.0, 192000.0})
     {
-        FormantRig rig (rate);
+        KernelRig rig (rate);
         for (const float v : {1.0e30f, -1.0e30f, inf, -inf, notANumber, -7.0f, 0.0f})
         {
             for (int s = 0; s < numSlots; ++s)

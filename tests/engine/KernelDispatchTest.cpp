@@ -1,43 +1,18 @@
 #include "kernels/KernelDispatch.h"
 #include "kernels/KernelCatalogue.h"
-#include "tests/engine/ModelFixture.h"
+#include "tests/engine/KernelRig.h"
+#include "tests/engine/SignalHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 using namespace gatevox;
 
-namespace
-{
-struct DispatchHarness
-{
-    std::unique_ptr<ProcessorModel> model = makeModel();
-    float outLeft = 0.0f;
-    float outRight = 0.0f;
-
-    DispatchHarness() { model->prepareToPlay (48000.0); }
-
-    void set (int s, std::size_t k, float v) { model->kernelParams (s).value.waitingWrite (k, v); }
-
-    void run (int s, int kernel, float inLeft, float inRight, float lfo)
-    {
-        const KernelContext context{model->kernelParams (s), model->kernelBanks(), model->sineTable, 48000.0f, s};
-        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
-    }
-};
-
-bool sameBits (float a, float b)
-{
-    return std::memcmp (&a, &b, sizeof (float)) == 0;
-}
-} // namespace
-
 TEST (KernelDispatch, BypassOutsideSlotsAndUnknownIdsPassBitForBit)
 {
-    DispatchHarness h;
+    KernelRig h;
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (const auto& [slot, kernel] :
          {std::pair{0, kernelId::bypass}, {5, kernelId::silence}, {2, 51}, {4, 1000}, {1, -1}})
@@ -52,19 +27,19 @@ TEST (KernelDispatch, BypassOutsideSlotsAndUnknownIdsPassBitForBit)
     EXPECT_TRUE (sameBits (h.outRight, 0.0f));
 }
 
-TEST (KernelDispatch, TremeloScalesByDepthAndLfo)
+TEST (KernelDispatch, TremoloScalesByDepthAndLfo)
 {
-    DispatchHarness h;
+    KernelRig h;
     h.set (0, kernelParam::depth, 1.0f);
-    h.run (0, kernelId::tremelo, 0.5f, -0.5f, 0.0f);
+    h.run (0, kernelId::tremolo, 0.5f, -0.5f, 0.0f);
     EXPECT_EQ (h.outLeft, 0.0f);
-    h.run (0, kernelId::tremelo, 0.5f, -0.5f, 1.0f);
+    h.run (0, kernelId::tremolo, 0.5f, -0.5f, 1.0f);
     EXPECT_EQ (h.outLeft, 0.5f);
     EXPECT_EQ (h.outRight, -0.5f);
 
     h.set (0, kernelParam::depth, 0.6f);
     h.model->kernelParams (0).factor.drainingRelease (kernelParam::depth, 0.5f); // the envelope halves it
-    h.run (0, kernelId::tremelo, 0.8f, 0.4f, 0.25f);
+    h.run (0, kernelId::tremolo, 0.8f, 0.4f, 0.25f);
     const float d = 0.5f * 0.6f;
     EXPECT_EQ (h.outLeft, 0.8f * d * 0.25f + 0.8f * (1.0f - d));
     EXPECT_EQ (h.outRight, 0.4f * d * 0.25f + 0.4f * (1.0f - d));
@@ -72,7 +47,7 @@ TEST (KernelDispatch, TremeloScalesByDepthAndLfo)
 
 TEST (KernelDispatch, StereoPanMovesBetweenChannels)
 {
-    DispatchHarness h;
+    KernelRig h;
     h.set (1, kernelParam::depth, 1.0f);
     h.run (1, kernelId::stereoPan, 0.6f, 0.7f, 0.5f);
     EXPECT_EQ (h.outLeft, 0.6f);
@@ -91,7 +66,7 @@ TEST (KernelDispatch, StereoPanMovesBetweenChannels)
 
 TEST (KernelDispatch, AmModAdvancesTheSlotsFirstOscillator)
 {
-    DispatchHarness h;
+    KernelRig h;
     h.set (2, kernelParam::fc, 3000.0f);
     h.set (2, kernelParam::amount, 1.0f);
     h.set (2, kernelParam::mix, 0.7f);
@@ -112,7 +87,7 @@ TEST (KernelDispatch, AmModAdvancesTheSlotsFirstOscillator)
 
 TEST (KernelDispatch, AbsurdParametersKeepTheOscillatorInTheTable)
 {
-    DispatchHarness h;
+    KernelRig h;
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (const float fc : {1.0e30f, -1.0e30f, inf, -inf, nan, -7.0f, 5.0e9f})

@@ -1,9 +1,8 @@
 #include "kernels/FilterSections.h"
 #include "kernels/KernelCatalogue.h"
-#include "kernels/KernelDispatch.h"
 #include "kernels/RealFft.h"
 #include "kernels/ThreeToneModulator.h"
-#include "tests/engine/ModelFixture.h"
+#include "tests/engine/KernelRig.h"
 
 #include <gtest/gtest.h>
 
@@ -21,25 +20,11 @@ namespace
 namespace p = kernelParam;
 constexpr std::int64_t period = SineTable::size;
 
-struct Harness
+// The modulator object the slot's kernels use.
+ModulatorObject& modulator (KernelRig& h, int s)
 {
-    std::unique_ptr<ProcessorModel> model = makeModel();
-    float fs = 48000.0f;
-    float outLeft = 0.0f;
-    float outRight = 0.0f;
-
-    Harness() { model->prepareToPlay (48000.0); }
-
-    void set (int s, std::size_t k, float v) { model->kernelParams (s).value.waitingWrite (k, v); }
-
-    void run (int s, int kernel, float inLeft, float inRight, float lfo = 0.0f)
-    {
-        const KernelContext context{model->kernelParams (s), model->kernelBanks(), model->sineTable, fs, s};
-        dispatchKernel (context, kernel, {inLeft, inRight}, lfo, {outLeft, outRight});
-    }
-
-    ModulatorObject& modulator (int s) { return model->kernelBanks().modulators[static_cast<std::size_t> (2 * s)]; }
-};
+    return h.banks().modulators[static_cast<std::size_t> (2 * s)];
+}
 
 [[nodiscard]] std::int64_t increment (double f, float fs)
 {
@@ -136,7 +121,7 @@ TEST (ThreeToneModulator, NewOwnerRestartsPhasesAndEnvelope)
 
 TEST (ModulatorKernels, AmDsbAndAmSsbShareKeyAndFollowTheirRecipes)
 {
-    Harness h;
+    KernelRig h;
     h.set (0, p::fc, 800.0f);
     h.set (0, p::amount, 3.0f);
     h.set (0, p::mix, 0.7f);
@@ -163,8 +148,8 @@ TEST (ModulatorKernels, AmDsbAndAmSsbShareKeyAndFollowTheirRecipes)
         ASSERT_EQ (h.outLeft, mixOf (l, svfProcess (lowLeft, y.left), 0.7f)) << i;
         ASSERT_EQ (h.outRight, mixOf (r, svfProcess (lowRight, y.right), 0.7f)) << i;
     }
-    EXPECT_EQ (h.modulator (0).ownerKey, kernelId::amDsb);
-    EXPECT_EQ (static_cast<float> (h.modulator (0).frequency), 1234.5f);
+    EXPECT_EQ (modulator (h, 0).ownerKey, kernelId::amDsb);
+    EXPECT_EQ (static_cast<float> (modulator (h, 0).frequency), 1234.5f);
 }
 
 TEST (ModulatorKernels, FilteredAmKernelsFollowTheirRecipes)
@@ -178,7 +163,7 @@ TEST (ModulatorKernels, FilteredAmKernelsFollowTheirRecipes)
     for (const auto& k : {Case{kernelId::hpfAmDsb, false, 1.2}, Case{kernelId::hpfAmSsb, false, 1.5},
                           Case{kernelId::bpfAmDsb, true, -1.0}, Case{kernelId::bpfAmSsb, true, -1.0}})
     {
-        Harness h;
+        KernelRig h;
         const int slot = 3;
         h.set (slot, p::fc, 2500.0f);
         h.set (slot, p::fmin, 0.25f);
@@ -210,13 +195,13 @@ TEST (ModulatorKernels, FilteredAmKernelsFollowTheirRecipes)
             ASSERT_EQ (h.outLeft, mixOf (l, y.left, 0.8f)) << k.kernel << " " << i;
             ASSERT_EQ (h.outRight, mixOf (r, y.right, 0.8f)) << k.kernel << " " << i;
         }
-        EXPECT_EQ (h.modulator (slot).ownerKey, k.kernel);
+        EXPECT_EQ (modulator (h, slot).ownerKey, k.kernel);
     }
 }
 
 TEST (ModulatorKernels, RingModMatchesItsFormulaAndFoldsTheDoubledTone)
 {
-    Harness h;
+    KernelRig h;
     h.set (1, p::fc, 15000.0f);
     h.set (1, p::mix, 1.0f);
     ReferenceOscillator o[3];
@@ -231,7 +216,7 @@ TEST (ModulatorKernels, RingModMatchesItsFormulaAndFoldsTheDoubledTone)
         ASSERT_EQ (h.outRight, static_cast<float> (r * -0.5)) << i;
         out[static_cast<std::size_t> (i)] = h.outLeft;
     }
-    EXPECT_DOUBLE_EQ (h.modulator (1).ringDouble, 17600.0);
+    EXPECT_DOUBLE_EQ (modulator (h, 1).ringDouble, 17600.0);
 
     // The spectrum has a line at 47,600 - 30,000 = 17,600 Hz and nothing at
     // 18,000 Hz, where an unfolded 30 kHz tone would alias.
@@ -252,26 +237,26 @@ TEST (ModulatorKernels, RingModMatchesItsFormulaAndFoldsTheDoubledTone)
 
 TEST (ModulatorKernels, RingModLeavesOutputsAndPhasesOnANanLeftInput)
 {
-    Harness h;
+    KernelRig h;
     h.set (0, p::fc, 1000.0f);
     h.set (0, p::mix, 0.5f);
     h.run (0, kernelId::ringMod, 0.3f, 0.3f);
-    const auto phases = h.modulator (0).phase;
+    const auto phases = modulator (h, 0).phase;
     h.outLeft = 0.25f;
     h.outRight = -0.75f;
     h.run (0, kernelId::ringMod, std::numeric_limits<float>::quiet_NaN(), 0.4f);
-    EXPECT_EQ (h.modulator (0).phase, phases);
+    EXPECT_EQ (modulator (h, 0).phase, phases);
     EXPECT_EQ (h.outRight, mixOf (0.4f, -0.75f, 0.5f));
 }
 
 TEST (ModulatorKernels, RingAndPhaseModulatorsNeverClearThePhases)
 {
-    Harness h;
+    KernelRig h;
     h.set (2, p::fc, 900.0f);
     h.set (2, p::amount, 1.0f);
     for (int i = 0; i < 10; ++i)
         h.run (2, kernelId::amDsb, 0.1f, 0.1f);
-    auto& m = h.modulator (2);
+    auto& m = modulator (h, 2);
     const auto before = m.phase;
 
     h.run (2, kernelId::pmMod, 0.1f, 0.1f); // F glides to 0.999 x 900 + 0.001 x F
@@ -298,7 +283,7 @@ TEST (ModulatorKernels, RingAndPhaseModulatorsNeverClearThePhases)
 
 TEST (ModulatorKernels, PmModMatchesItsFormulaAndIsSilentOnSilence)
 {
-    Harness h;
+    KernelRig h;
     h.set (4, p::fc, 640.0f);
     h.set (4, p::mix, 0.9f);
     for (int i = 0; i < 50; ++i)
@@ -308,8 +293,8 @@ TEST (ModulatorKernels, PmModMatchesItsFormulaAndIsSilentOnSilence)
         ASSERT_EQ (h.outRight, 0.0f);
     }
 
-    ReferenceOscillator left{h.modulator (4).phase[0]}, right{h.modulator (4).phase[1]};
-    double F = h.modulator (4).frequency;
+    ReferenceOscillator left{modulator (h, 4).phase[0]}, right{modulator (h, 4).phase[1]};
+    double F = modulator (h, 4).frequency;
     for (int i = 0; i < 1000; ++i)
     {
         const float l = input (i), r = input (i, 55.0);
@@ -327,13 +312,13 @@ TEST (ModulatorKernels, PmModMatchesItsFormulaAndIsSilentOnSilence)
 
 TEST (ModulatorKernels, FmModRestartsOnANewOwnerAndMatchesItsFormula)
 {
-    Harness h;
+    KernelRig h;
     h.set (0, p::fc, 1500.0f);
     h.set (0, p::amount, 2.0f);
     h.set (0, p::mix, 0.6f);
     for (int i = 0; i < 100; ++i)
         h.run (0, kernelId::amDsb, input (i), input (i));
-    auto& m = h.modulator (0);
+    auto& m = modulator (h, 0);
     double F = m.frequency;
 
     ReferenceOscillator carrier;
@@ -369,12 +354,12 @@ TEST (ModulatorKernels, FmModRestartsOnANewOwnerAndMatchesItsFormula)
 
 TEST (ModulatorKernels, FmModSampleCounterWrapsAtAFixedCount)
 {
-    Harness h;
+    KernelRig h;
     h.fs = 8000.0f;
     h.set (0, p::fc, 300.0f);
     for (int i = 0; i < 48'000 + 5; ++i)
         h.run (0, kernelId::fmMod, 0.1f, 0.1f);
-    EXPECT_EQ (h.modulator (0).counter, 5);
+    EXPECT_EQ (modulator (h, 0).counter, 5);
 }
 
 TEST (ModulatorKernels, AbsurdParametersAndRatesStayFiniteAndInBounds)
@@ -388,7 +373,7 @@ TEST (ModulatorKernels, AbsurdParametersAndRatesStayFiniteAndInBounds)
         for (const float v : values)
             for (const int kernel : kernels)
             {
-                Harness h;
+                KernelRig h;
                 h.fs = fs;
                 for (const auto k : {p::fc, p::fmin, p::freq1, p::amount})
                     h.set (0, k, v);
@@ -399,7 +384,7 @@ TEST (ModulatorKernels, AbsurdParametersAndRatesStayFiniteAndInBounds)
                     ASSERT_TRUE (std::isfinite (h.outLeft) && std::isfinite (h.outRight))
                         << "kernel " << kernel << " value " << v << " fs " << fs << " sample " << i;
                 }
-                const auto& m = h.modulator (0);
+                const auto& m = modulator (h, 0);
                 for (const auto phase : m.phase)
                     EXPECT_TRUE (phase >= 0 && phase < period);
                 EXPECT_TRUE (m.counter >= 0 && m.counter < ModulatorObject::counterWrap);

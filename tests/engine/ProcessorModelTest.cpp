@@ -49,7 +49,7 @@ void expectBlank (ProcessorModel& m)
             EXPECT_EQ (slot.floats.read (SlotSettings::knobValue1 + k), 0.0f);
         }
         EXPECT_FLOAT_EQ (slot.floats.read (SlotSettings::dutyCycle), 0.5f);
-        EXPECT_FLOAT_EQ (slot.floats.read (SlotSettings::reservedFloat4), 120.0f / 60.0f * 0.25f);
+        EXPECT_FLOAT_EQ (slot.floats.read (SlotSettings::barsPerSecond), 120.0f / 60.0f * 0.25f);
         EXPECT_FLOAT_EQ (slot.floats.read (SlotSettings::lfoRate), 0.4f);
         EXPECT_FLOAT_EQ (slot.floats.read (SlotSettings::lfoFrequency), 8.0f);
         EXPECT_FLOAT_EQ (slot.floats.read (SlotSettings::gain), 1.0f);
@@ -113,8 +113,7 @@ TEST (ProcessorModel, FreshModelIsBlank)
 TEST (ProcessorModel, ResetClearsEverythingThatWasSet)
 {
     auto m = makeModel();
-    m->steps.write (3, 2, 7, 1);
-    m->stepMirror.write (2, 3, 7, 1);
+    m->writeStep (3, 2, 7, 1);
     m->sequencer.ints.skippingWrite (SequencerState::patternCount, 9);
     m->sequencer.ints.skippingWrite (SequencerState::patternSpeed, 2);
     m->sequencer.floats.skippingWrite (SequencerState::effectMix, 0.25f);
@@ -157,7 +156,7 @@ TEST (ProcessorModel, ResetKeepsTheFieldsItDoesNotOwn)
     EXPECT_EQ (slot.floats.read (SlotSettings::floor), 0.25f);
     EXPECT_EQ (m->envelope (1).destination.read (0), 6);
     EXPECT_EQ (m->sequencer.ints.read (SequencerState::seqPosition), 9);
-    EXPECT_FLOAT_EQ (slot.floats.read (SlotSettings::reservedFloat4), 90.0f / 60.0f * 0.25f);
+    EXPECT_FLOAT_EQ (slot.floats.read (SlotSettings::barsPerSecond), 90.0f / 60.0f * 0.25f);
 }
 
 TEST (ProcessorModel, PrepareToPlayTakesValidRatesAndReplacesOthersWith48k)
@@ -183,7 +182,6 @@ TEST (ProcessorModel, PrepareToPlayTakesValidRatesAndReplacesOthersWith48k)
         m->prepareToPlay (c.host);
         EXPECT_EQ (m->transport.sampleRateInt.get(), c.used) << c.host;
         EXPECT_EQ (m->transport.sampleRateFloat.get(), static_cast<float> (c.used));
-        EXPECT_EQ (m->transport.halfSampleRate.get(), static_cast<float> (c.used) * 0.5f);
     }
     m->prepareToPlay (200000.0);
     EXPECT_EQ (m->transport.hostSampleRate.get(), 200000.0); // what the state file stores
@@ -197,7 +195,6 @@ TEST (ProcessorModel, PrepareToPlayRestoresTransitionsAndFactors)
     m->render.transitionFlag = 1;
     m->render.crossfadeLength = 9;
     m->render.lastOutput[0] = 0.5f;
-    m->render.currentSlot = 3;
     m->transport.step = 7;
     m->kernelParams (2).factor.drainingRelease (3, 0.4f);
     m->steps.write (0, 0, 0, 2);
@@ -208,7 +205,6 @@ TEST (ProcessorModel, PrepareToPlayRestoresTransitionsAndFactors)
     EXPECT_EQ (m->render.transitionFlag.get(), 0);
     EXPECT_EQ (m->render.crossfadeLength.get(), 384);
     EXPECT_EQ (m->render.lastOutput[0].get(), 0.0f);
-    EXPECT_EQ (m->render.currentSlot.get(), 0);
     EXPECT_EQ (m->transport.step.get(), 1);
     EXPECT_EQ (m->kernelParams (2).factor.read (3), 1.0f);
     EXPECT_EQ (m->steps.read (0, 0, 0), 2); // an initialised model is not reset again

@@ -32,11 +32,7 @@ struct RenderHarness
             setStep (layer, step, s);
     }
 
-    void setStep (int layer, int step, int s)
-    {
-        model->steps.write (0, layer, step, s);
-        model->stepMirror.write (layer, 0, step, s);
-    }
+    void setStep (int layer, int step, int s) { model->writeStep (0, layer, step, s); }
 
     void setKernel (int s, int kernel) { model->slot (s).ints.waitingWrite (gatevox::SlotSettings::kernelId, kernel); }
 

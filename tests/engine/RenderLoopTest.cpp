@@ -94,7 +94,7 @@ TEST (RenderLoop, SeriesChainStartsDryAndFeedsTheNextSlot)
     // A single series slot processes the dry input.
     RenderHarness single;
     single.fillLayer (0, 3);
-    single.setKernel (3, kernelId::tremelo);
+    single.setKernel (3, kernelId::tremolo);
     single.setParam (3, kernelParam::depth, 0.0f); // passes the input
     single.model->setRouteType (3, 3);
     EXPECT_EQ (steadyLeft (single), x);

@@ -1,6 +1,5 @@
 #include "kernels/KernelCatalogue.h"
-#include "kernels/KernelDispatch.h"
-#include "tests/engine/ModelFixture.h"
+#include "tests/engine/KernelRig.h"
 
 #include <gtest/gtest.h>
 
@@ -231,19 +230,14 @@ TEST (SampleHoldEcho, AbsurdDelaysAreHeldToTheBuffers)
 
 TEST (ResamplerKernels, BlendWithMixOnTheSlotsOwnObject)
 {
-    auto model = makeModel();
-    model->prepareToPlay (44100.0);
-    auto& banks = model->kernelBanks();
-    const auto set = [&] (int s, std::size_t k, float v) { model->kernelParams (s).value.waitingWrite (k, v); };
-    set (2, kernelParam::rate1, 22050.0f), set (2, kernelParam::mix, 0.6f);
-    set (3, kernelParam::delay1, 0.0007f), set (3, kernelParam::amount, 0.9f), set (3, kernelParam::mix, 0.7f);
-
+    KernelRig rig (44100.0);
+    rig.set (2, kernelParam::rate1, 22050.0f), rig.set (2, kernelParam::mix, 0.6f);
+    rig.set (3, kernelParam::delay1, 0.0007f), rig.set (3, kernelParam::amount, 0.9f);
+    rig.set (3, kernelParam::mix, 0.7f);
     const auto run = [&] (int s, int kernel, float inL, float inR)
     {
-        float left = 0.0f, right = 0.0f;
-        dispatchKernel ({model->kernelParams (s), banks, model->sineTable, 44100.0f, s}, kernel, {inL, inR}, 0.3f,
-                        {left, right});
-        return std::pair{left, right};
+        const auto out = rig.run (s, kernel, inL, inR, 0.3f);
+        return std::pair{out.left, out.right};
     };
 
     ReferenceResampler resampler;
@@ -258,8 +252,9 @@ TEST (ResamplerKernels, BlendWithMixOnTheSlotsOwnObject)
     }
 
     // Only slot 2's resampler and slot 3's echo have moved.
-    EXPECT_EQ (banks.resamplers.resamplers[2].n2, 4);
-    EXPECT_EQ (banks.resamplers.resamplers[3].n2, 1);
-    EXPECT_EQ (banks.resamplers.echoes[2].n, 0);
-    EXPECT_GT (banks.resamplers.echoes[3].n, 0);
+    const auto& banks = rig.banks().resamplers;
+    EXPECT_EQ (banks.resamplers[2].n2, 4);
+    EXPECT_EQ (banks.resamplers[3].n2, 1);
+    EXPECT_EQ (banks.echoes[2].n, 0);
+    EXPECT_GT (banks.echoes[3].n, 0);
 }

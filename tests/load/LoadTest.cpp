@@ -56,8 +56,7 @@ struct Instance
             for (int step = 0; step < gatevox::numSteps; ++step)
             {
                 const int s = (layer + step + (step % 2) * 2) % gatevox::numSlots;
-                model.steps.write (0, layer, step, s);
-                model.stepMirror.write (layer, 0, step, s);
+                model.writeStep (0, layer, step, s);
             }
         processor.setPlayHead (&playHead);
         processor.prepareToPlay (sampleRate, blockSize);
@@ -110,7 +109,8 @@ struct Session
             while (renderersRunning.load() > 0)
             {
                 auto& processor = instances[static_cast<std::size_t> (instance (random))]->processor;
-                processor.getParameters()[parameter (random)]->setValue (value (random));
+                if (auto* p = processor.getParameters()[parameter (random)])
+                    p->setValue (value (random));
                 std::this_thread::yield();
             }
         };

@@ -13,15 +13,6 @@ using namespace gatevox;
 
 namespace
 {
-juce::XmlElement document (const std::vector<std::pair<const char*, const char*>>& attributes,
-                           const char* tag = hostStateTag)
-{
-    juce::XmlElement element (tag);
-    for (const auto& [name, value] : attributes)
-        element.setAttribute (name, value);
-    return element;
-}
-
 // Something in every kind of field, set the way the host and the editor set them.
 void shapeModel (ProcessorModel& model)
 {
@@ -188,20 +179,21 @@ TEST (HostState, RestoredProjectSoundsAsSaved)
 TEST (HostState, VersionRuleAndLegacyTranslations)
 {
     auto model = makeModel();
-    restoreHostState (*model, document ({{"pattern_speed", "3"}, {"adsrControl_0", "0.1"}}));
+    restoreHostState (*model, makeDocument (hostStateTag, {{"pattern_speed", "3"}, {"adsrControl_0", "0.1"}}));
     EXPECT_EQ (seq (*model, SequencerState::patternSpeed), 1);
     EXPECT_EQ (model->envelope (0).destination.read (0), 4) << "trunc (49 x 0.1)";
 
     const std::pair<const char*, int> legacySpeeds[] = {{"0", 0}, {"2", 1}, {"4", 2}, {"-1", 2}};
     for (const auto& [text, speed] : legacySpeeds)
     {
-        restoreHostState (*model, document ({{"pattern_speed", text}}));
+        restoreHostState (*model, makeDocument (hostStateTag, {{"pattern_speed", text}}));
         EXPECT_EQ (seq (*model, SequencerState::patternSpeed), speed) << text;
     }
-    restoreHostState (*model, document ({}));
+    restoreHostState (*model, makeDocument (hostStateTag, {}));
     EXPECT_EQ (model->transport.stepsPerBeat.get(), 0.5) << "absent: old speed 1, played as 1/2";
 
-    restoreHostState (*model, document ({{"gatevox_version", "1.05"}, {"adsrControl_0", "0.285714298"}}));
+    restoreHostState (*model,
+                      makeDocument (hostStateTag, {{"gatevox_version", "1.05"}, {"adsrControl_0", "0.285714298"}}));
     EXPECT_EQ (model->envelope (0).destination.read (0), 2);
     EXPECT_EQ (seq (*model, SequencerState::patternSpeed), 2) << "a current document's default";
     EXPECT_EQ (model->transport.stepsPerBeat.get(), 2.0);
@@ -210,17 +202,17 @@ TEST (HostState, VersionRuleAndLegacyTranslations)
 TEST (HostState, KernelByNameStepRowsAndSelection)
 {
     auto model = makeModel();
-    restoreHostState (*model, document ({{"controls_0_effect_str", "FLANGER"},
-                                         {"controls_1_effect_str", "DOUBLER"},
-                                         {"controls_2_effect_str", "ECHO"},
-                                         {"controls_3_effect_str", "lpf 12db"},
-                                         {"controls_3_i_5", "12"},
-                                         {"layer0_pattern0", "5,5,5"},
-                                         {"layer1_pattern2", "1,,2"},
-                                         {"layer3_pattern4", "x, 3,9,-1,2147483648,4"},
-                                         {"selected_setting", "3"},
-                                         {"selected_effect", "1"},
-                                         {"effect_mix", "1.5"}}));
+    restoreHostState (*model, makeDocument (hostStateTag, {{"controls_0_effect_str", "FLANGER"},
+                                                           {"controls_1_effect_str", "DOUBLER"},
+                                                           {"controls_2_effect_str", "ECHO"},
+                                                           {"controls_3_effect_str", "lpf 12db"},
+                                                           {"controls_3_i_5", "12"},
+                                                           {"layer0_pattern0", "5,5,5"},
+                                                           {"layer1_pattern2", "1,,2"},
+                                                           {"layer3_pattern4", "x, 3,9,-1,2147483648,4"},
+                                                           {"selected_setting", "3"},
+                                                           {"selected_effect", "1"},
+                                                           {"effect_mix", "1.5"}}));
     for (int s = 0; s < 3; ++s)
     {
         EXPECT_EQ (slotInt (*model, s, SlotSettings::kernelId), kernelId::delayMod);
@@ -245,7 +237,7 @@ TEST (HostState, KernelByNameStepRowsAndSelection)
 
     EXPECT_EQ (seq (*model, SequencerState::selectedEffect), 3);
     EXPECT_EQ (model->sequencer.floats.read (SequencerState::effectMix), 1.0f);
-    restoreHostState (*model, document ({{"selected_effect", "1"}, {"effect_mix", "-0.5"}}));
+    restoreHostState (*model, makeDocument (hostStateTag, {{"selected_effect", "1"}, {"effect_mix", "-0.5"}}));
     EXPECT_EQ (seq (*model, SequencerState::selectedEffect), 1);
     EXPECT_EQ (model->sequencer.floats.read (SequencerState::effectMix), -0.5f);
 }
@@ -268,10 +260,10 @@ TEST (HostState, KernelOutsideTheCatalogueIsSavedWithoutNameAndKeepsItsId)
 TEST (HostState, FloorReachesTheLfoTable)
 {
     auto model = makeModel();
-    restoreHostState (*model, document ({{"controls_0_i_4", "4"},
-                                         {"controls_0_f_2", "0.5"},
-                                         {"controls_0_f_24", "0.3"},
-                                         {"controls_1_f_24", "0.3"}}));
+    restoreHostState (*model, makeDocument (hostStateTag, {{"controls_0_i_4", "4"},
+                                                           {"controls_0_f_2", "0.5"},
+                                                           {"controls_0_f_24", "0.3"},
+                                                           {"controls_1_f_24", "0.3"}}));
     EXPECT_EQ (model->slot (0).floats.read (SlotSettings::floor), 0.3f);
     EXPECT_EQ (model->lfo (0).floor(), static_cast<double> (0.3f));
     float squareLowest = 1.0f;
@@ -289,9 +281,9 @@ TEST (HostState, DefaultsOfAbsentAttributes)
 {
     auto model = makeModel();
     model->kernelParams (1).value.drainingRelease (3, 42.0f);
-    restoreHostState (
-        *model,
-        document ({{"controls_0_position", "1234.9"}, {"controls_0_next_pos", "-7.5"}, {"controls_1_i_2", "55"}}));
+    restoreHostState (*model, makeDocument (hostStateTag, {{"controls_0_position", "1234.9"},
+                                                           {"controls_0_next_pos", "-7.5"},
+                                                           {"controls_1_i_2", "55"}}));
 
     EXPECT_EQ (model->kernelParams (1).value.read (3), 42.0f) << "kernel parameters keep their values";
     EXPECT_EQ (model->sequencer.floats.read (SequencerState::effectGain), 0.5f);
@@ -312,25 +304,25 @@ TEST (HostState, DefaultsOfAbsentAttributes)
 TEST (HostState, ValuesOutsideTheirRangesAreBroughtIn)
 {
     auto model = makeModel();
-    restoreHostState (*model, document ({{"gatevox_version", "1.05"},
-                                         {"layer", "9"},
-                                         {"pattern", "-1"},
-                                         {"pattern_count", "40"},
-                                         {"pattern_speed", "9"},
-                                         {"selected_effect", "-3"},
-                                         {"adsrControl_0", "2"},
-                                         {"controls_0_i_0", "7"},
-                                         {"controls_1_i_0", "-4"},
-                                         {"controls_0_i_4", "99"},
-                                         {"controls_1_i_4", "-2"},
-                                         {"controls_0_i_5", "1000"},
-                                         {"controls_1_i_5", "-1000"},
-                                         {"controls_0_i_12", "41"},
-                                         {"controls_0_i_13", "-1"},
-                                         {"controls_0_i_14", "40"},
-                                         {"controls_0_f_7", "nan"},
-                                         {"controls_0_f_9", "1e39"},
-                                         {"effect_gain", "inf"}}));
+    restoreHostState (*model, makeDocument (hostStateTag, {{"gatevox_version", "1.05"},
+                                                           {"layer", "9"},
+                                                           {"pattern", "-1"},
+                                                           {"pattern_count", "40"},
+                                                           {"pattern_speed", "9"},
+                                                           {"selected_effect", "-3"},
+                                                           {"adsrControl_0", "2"},
+                                                           {"controls_0_i_0", "7"},
+                                                           {"controls_1_i_0", "-4"},
+                                                           {"controls_0_i_4", "99"},
+                                                           {"controls_1_i_4", "-2"},
+                                                           {"controls_0_i_5", "1000"},
+                                                           {"controls_1_i_5", "-1000"},
+                                                           {"controls_0_i_12", "41"},
+                                                           {"controls_0_i_13", "-1"},
+                                                           {"controls_0_i_14", "40"},
+                                                           {"controls_0_f_7", "nan"},
+                                                           {"controls_0_f_9", "1e39"},
+                                                           {"effect_gain", "inf"}}));
 
     EXPECT_EQ (seq (*model, SequencerState::layer), 3);
     EXPECT_EQ (seq (*model, SequencerState::pattern), 0);
@@ -369,7 +361,7 @@ TEST (HostState, CountersTempoAndDocumentsThatAreNotAState)
     EXPECT_EQ (model->resyncHold.load(), 0) << "no counter moves";
 
     model->transport.tempo = -5.0f;
-    restoreHostState (*model, document ({{"effect_mix", "0.1"}, {"tempo", "60"}}, "SkiptorPreset"));
+    restoreHostState (*model, makeDocument ("SkiptorPreset", {{"effect_mix", "0.1"}, {"tempo", "60"}}));
     EXPECT_EQ (model->transport.tempo.get(), 120.0f) << "a negative tempo becomes 120, the saved one has no effect";
     model->transport.tempo = 97.5f;
     EXPECT_TRUE (writeHostState (*model, 48000.0)->isEquivalentTo (before.get(), false))
@@ -377,6 +369,6 @@ TEST (HostState, CountersTempoAndDocumentsThatAreNotAState)
     EXPECT_EQ (model->reloadInProgress.load(), 0);
     EXPECT_EQ (model->resyncHold.load(), 1);
 
-    restoreHostState (*model, document ({{"effect_mix", "0.1"}}, "skiptorstateinfo"));
+    restoreHostState (*model, makeDocument ("skiptorstateinfo", {{"effect_mix", "0.1"}}));
     EXPECT_EQ (model->sequencer.floats.read (SequencerState::effectMix), 0.1f) << "tags compare without case";
 }

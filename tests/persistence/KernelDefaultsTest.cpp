@@ -29,7 +29,7 @@ namespace kp = kernelParam;
 
 // Defaults and ranges of every kernel that has an entry: parameter, value, minimum, maximum.
 const std::vector<ExpectedKernel> expectedKernels{
-    {kernelId::tremelo, {{kp::depth, 1, 0.1, 1}}},
+    {kernelId::tremolo, {{kp::depth, 1, 0.1, 1}}},
     {kernelId::stereoPan, {{kp::depth, 1, 0.1, 1}}},
     {kernelId::lpf12dB,
      {{kp::fc, 3000, 1, 20000}, {kp::fmin, 0.1, 0.01, 1}, {kp::q, 1.414, 0.5, 2}, {kp::mix, 1, 0.001, 1}}},

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A model built with no user wave files, as on a machine without the shared folder.
@@ -26,6 +27,17 @@ inline std::vector<std::string> fixtureLines (const std::string& name)
     for (std::string line; std::getline (in, line);)
         lines.push_back (line);
     return lines;
+}
+
+using AttributeList = std::vector<std::pair<const char*, const char*>>;
+
+// A document of the tag with the attributes in the order given.
+inline juce::XmlElement makeDocument (const char* tag, const AttributeList& attributes)
+{
+    juce::XmlElement element (tag);
+    for (const auto& [name, value] : attributes)
+        element.setAttribute (name, value);
+    return element;
 }
 
 inline std::vector<std::string> attributeNames (const juce::XmlElement& element)

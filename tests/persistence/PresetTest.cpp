@@ -60,12 +60,9 @@ protected:
         return folder.get().getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*");
     }
 
-    void writePreset (const juce::String& name, const std::vector<std::pair<const char*, const char*>>& attributes)
+    void writePreset (const juce::String& name, const AttributeList& attributes)
     {
-        juce::XmlElement element (presetTag);
-        for (const auto& [key, value] : attributes)
-            element.setAttribute (key, value);
-        ASSERT_TRUE (element.writeTo (file (name + ".xml")));
+        ASSERT_TRUE (makeDocument (presetTag, attributes).writeTo (file (name + ".xml")));
     }
 
     TemporaryFolder folder;

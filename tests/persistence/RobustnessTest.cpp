@@ -6,6 +6,7 @@
 // This program replaces the global allocation functions to count the calls
 // made while a block renders.
 #include "tests/persistence/PersistenceSupport.h"
+#include "tests/support/AllocationCounter.h"
 
 #include "params/ParameterApplier.h"
 #include "params/ParameterLayout.h"
@@ -17,80 +18,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <new>
 #include <random>
-
-namespace
-{
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
-
-void* countedAllocation (std::size_t size)
-{
-    if (counting.load (std::memory_order_relaxed))
-        allocations.fetch_add (1, std::memory_order_relaxed);
-    if (void* p = std::malloc (size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-
-void countedFree (void* p) noexcept
-{
-    if (p != nullptr && counting.load (std::memory_order_relaxed))
-        allocations.fetch_add (1, std::memory_order_relaxed);
-    std::free (p);
-}
-} // namespace
-
-void* operator new (std::size_t size)
-{
-    return countedAllocation (size);
-}
-void* operator new[] (std::size_t size)
-{
-    return countedAllocation (size);
-}
-void* operator new (std::size_t size, const std::nothrow_t&) noexcept
-{
-    try
-    {
-        return countedAllocation (size);
-    }
-    catch (...)
-    {
-        return nullptr;
-    }
-}
-void* operator new[] (std::size_t size, const std::nothrow_t&) noexcept
-{
-    try
-    {
-        return countedAllocation (size);
-    }
-    catch (...)
-    {
-        return nullptr;
-    }
-}
-void operator delete (void* p) noexcept
-{
-    countedFree (p);
-}
-void operator delete[] (void* p) noexcept
-{
-    countedFree (p);
-}
-void operator delete (void* p, std::size_t) noexcept
-{
-    countedFree (p);
-}
-void operator delete[] (void* p, std::size_t) noexcept
-{
-    countedFree (p);
-}
 
 using namespace gatevox;
 
@@ -271,12 +200,9 @@ long renderCountingAllocations (RenderLoop& loop, double& ppq)
         right[i] = -left[i];
     }
 
-    allocations = 0;
-    counting = true;
-    loop.process (left, right, 64, HostPosition{120.0, ppq});
-    counting = false;
+    const long calls = heapCallsDuring ([&] { loop.process (left, right, 64, HostPosition{120.0, ppq}); });
     ppq += 0.37;
-    return allocations.load();
+    return calls;
 }
 
 std::unique_ptr<juce::XmlElement> busyState (ProcessorModel& model)

@@ -54,8 +54,7 @@ struct Scene
 
 void setStep (gatevox::ProcessorModel& model, int layer, int step, int s)
 {
-    model.steps.write (0, layer, step, s);
-    model.stepMirror.write (layer, 0, step, s);
+    model.writeStep (0, layer, step, s);
 }
 
 void setParameter (SkiptorAudioProcessor& p, const char* name, float value)
@@ -237,7 +236,9 @@ TEST (FormatParity, EveryFormatListsTheSameParametersWithTheSameTexts)
             // has no way to ask; its hosts write the number themselves.
             const auto value = static_cast<float> ((i * 37) % 101) / 100.0f;
             if (format == PluginFormat::vst3)
+            {
                 EXPECT_EQ (parameters[i]->getText (value, 1024), referenceParameters[i]->getText (value, 1024)) << i;
+            }
             if (format == PluginFormat::vst2)
             {
                 parameters[i]->setValue (value);

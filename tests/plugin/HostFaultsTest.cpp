@@ -45,8 +45,7 @@ struct PlayingProcessor
         for (int layer = 0; layer < 2; ++layer)
             for (int step = 0; step < gatevox::numSteps; ++step)
             {
-                model.steps.write (0, layer, step, (step + layer) % gatevox::numSlots);
-                model.stepMirror.write (layer, 0, step, (step + layer) % gatevox::numSlots);
+                model.writeStep (0, layer, step, (step + layer) % gatevox::numSlots);
             }
         processor.setPlayHead (&playHead);
     }

@@ -140,8 +140,7 @@ TEST (Processor, ResetToBlankEmptiesThePatterns)
 {
     SkiptorAudioProcessor p;
     auto& model = p.getModel();
-    model.steps.write (2, 1, 3, 0);
-    model.stepMirror.write (1, 2, 3, 0);
+    model.writeStep (2, 1, 3, 0);
     p.resetToBlank();
     EXPECT_EQ (model.steps.read (2, 1, 3), gatevox::emptyStep);
     EXPECT_EQ (model.stepMirror.read (1, 2, 3), gatevox::emptyStep);

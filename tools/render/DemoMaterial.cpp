@@ -69,8 +69,7 @@ void loadDemoPattern (SkiptorAudioProcessor& processor)
     for (int layer = 0; layer < numLayers; ++layer)
         for (int step = 0; step < numSteps; ++step)
         {
-            model.steps.write (0, layer, step, pattern[layer][step]);
-            model.stepMirror.write (layer, 0, step, pattern[layer][step]);
+            model.writeStep (0, layer, step, pattern[layer][step]);
         }
 }
 
