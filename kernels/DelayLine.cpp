@@ -51,7 +51,7 @@ int ageOf (std::int64_t i, int length) noexcept
 }
 
 // The sample written age samples ago; silence when none has been written
-// there since the last resize.
+// there since the last resize, or when it is older than the storage holds.
 float sampleAt (const DelayLine& line, int age) noexcept
 {
     if (age >= line.written)
@@ -82,7 +82,7 @@ void linePrepare (DelayLine& line, double fs)
         return;
 
     line.buffer = std::vector<float> (room);
-    lineResize (line, std::min (line.length, static_cast<int> (room)));
+    lineResize (line, line.period);
 }
 
 void lineResize (DelayLine& line, int n) noexcept
@@ -90,6 +90,7 @@ void lineResize (DelayLine& line, int n) noexcept
     if (n < 1)
         return;
 
+    line.period = n;
     line.length = std::min (n, static_cast<int> (line.buffer.size()));
     line.written = 0;
     if (line.w >= line.length)
@@ -103,9 +104,10 @@ float lineProcess (DelayLine& line, float x, float delay, float feedback, bool s
 
     followInput (line, x);
 
-    // The old content at w was written one line length ago.
+    // The old content at w was written one period ago; a line longer than its
+    // storage never holds that sample, so its feedback reads silence.
     auto& slot = line.buffer[static_cast<std::size_t> (line.w)];
-    const float old = line.written >= line.length ? slot : 0.0f;
+    const float old = line.written >= line.period ? slot : 0.0f;
     slot = old * boundedFeedback (feedback) + line.g * x;
     if (line.written < line.length)
         ++line.written;
@@ -113,8 +115,8 @@ float lineProcess (DelayLine& line, float x, float delay, float feedback, bool s
     float fr = delay - std::floor (delay);
     if (!(fr == fr))
         fr = 0.0f;
-    const int age0 = ageOf (truncTo<std::int64_t> (delay), line.length);
-    const int age1 = age0 + 1 < line.length ? age0 + 1 : 0;
+    const int age0 = ageOf (truncTo<std::int64_t> (delay), line.period);
+    const int age1 = age0 + 1 < line.period ? age0 + 1 : 0;
 
     const float k = 1.0f - fr;
     const float v = k * sampleAt (line, age0) + sampleAt (line, age1) - k * line.y1;

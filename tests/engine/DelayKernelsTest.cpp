@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -156,6 +157,27 @@ TEST (DelayKernels, AnotherKernelOnTheEngineStartsAfresh)
     EXPECT_EQ (e.d, 44100.0f * 0.015f);
     EXPECT_EQ (h.banks().delays.line (0).written, 1);
     EXPECT_EQ (h.banks().delays.line (1).written, 1);
+}
+
+TEST (DelayKernels, DelayModBurstHasNoLateEcho)
+{
+    // At the defaults the line is 3,890,063 samples (88 s), longer than its
+    // four seconds of storage: a burst comes back at the tap, 0.1 s later,
+    // and not again when the storage comes round.
+    KernelRig h (44100.0);
+    load (h, 1, delayKernels[6].second);
+    std::mt19937 random (5);
+    std::uniform_real_distribution<float> noise (-0.5f, 0.5f);
+    float direct = 0.0f, late = 0.0f;
+    for (int n = 0; n < 44100 * 9 / 2; ++n)
+    {
+        const float x = n < 4410 ? noise (random) : 0.0f;
+        const float y = std::abs (h.run (1, kernelId::delayMod, x, x, triangle (n, 2400)).left);
+        auto& peak = n < 44100 ? direct : late;
+        peak = std::max (peak, y);
+    }
+    EXPECT_GT (direct, 0.1f);
+    EXPECT_LT (late, 1.0e-6f * direct) << "the level after 1 s, against the burst's";
 }
 
 TEST (DelayKernels, SoundAtEveryRate)
