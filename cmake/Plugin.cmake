@@ -38,6 +38,7 @@ target_include_directories (Gatevox SYSTEM PUBLIC "${PROJECT_SOURCE_DIR}/vst2_sh
 gatevox_add_own_sources (Gatevox
     core/SkiptorAudioProcessor.cpp
     core/SkiptorParameter.cpp
+    core/SkiptorRebuildWorker.cpp
     editor/PlaceholderEditor.cpp
     persistence/AttributeReader.cpp
     persistence/DocumentBuilder.cpp

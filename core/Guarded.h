@@ -122,6 +122,16 @@ public:
     void drainingRelease (std::size_t i, T v) noexcept { gatevox::drainingRelease (counter, cells[i], v); }
     bool skippingWrite (std::size_t i, T v) noexcept { return gatevox::skippingWrite (counter, cells[i], v); }
 
+    // The audio thread's write of a field it keeps up to date: both copies at
+    // once, past the counter, so that it never waits on another writer and is
+    // never dropped; a reader meets the old or the new value whole, whatever
+    // the counter says.
+    void overwrite (std::size_t i, T v) noexcept
+    {
+        cells[i].current.store (v, std::memory_order_relaxed);
+        cells[i].previous.store (v, std::memory_order_relaxed);
+    }
+
     // Raises the counter, writes every current copy, lowers the counter and
     // copies the current bank into the previous bank.
     void fill (T v) noexcept

@@ -127,14 +127,48 @@ void ProcessorModel::setRouteType (int s, int routeType) noexcept
         mixer.setRoute (s, routeType);
 }
 
+void ProcessorModel::rebuildEnvelopeSegment (int s, int g, RebuildTiming timing) noexcept
+{
+    const auto segment = std::clamp (g, 0, numEnvelopeSegments - 1);
+    if (s >= 0 && s < numSlots)
+    {
+        // A rebuild now supersedes a deferred one of the same segment.
+        auto& pending = pendingEnvelopeSegments[static_cast<std::size_t> (s)];
+        if (timing == RebuildTiming::deferred)
+        {
+            pending.fetch_or (1u << segment, std::memory_order_release);
+            return;
+        }
+        pending.fetch_and (~(1u << segment), std::memory_order_relaxed);
+    }
+
+    const auto& knobs = envelope (s).knobs;
+    envelopeGenerator (s).buildSegment (segment, knobs.read (EnvelopeSettings::knobIndex (segment, 0)),
+                                        knobs.read (EnvelopeSettings::knobIndex (segment, 1)),
+                                        knobs.read (EnvelopeSettings::knobIndex (segment, 2)));
+}
+
+bool ProcessorModel::applyPendingRebuilds() noexcept
+{
+    bool ran = false;
+    for (int s = 0; s < numSlots; ++s)
+    {
+        ran = lfo (s).applyRequestedRebuild() || ran;
+
+        const auto segments =
+            pendingEnvelopeSegments[static_cast<std::size_t> (s)].exchange (0, std::memory_order_acquire);
+        for (int g = 0; g < numEnvelopeSegments; ++g)
+            if ((segments & (1u << g)) != 0)
+                rebuildEnvelopeSegment (s, g, RebuildTiming::now);
+        ran = ran || segments != 0;
+    }
+    return ran;
+}
+
 void ProcessorModel::rebuildEnvelope (int s) noexcept
 {
-    auto& knobs = envelope (s).knobs;
-    auto& generator = envelopeGenerator (s);
     for (int g = 0; g < numEnvelopeSegments; ++g)
-        generator.buildSegment (g, knobs.read (EnvelopeSettings::knobIndex (g, 0)),
-                                knobs.read (EnvelopeSettings::knobIndex (g, 1)),
-                                knobs.read (EnvelopeSettings::knobIndex (g, 2)));
+        rebuildEnvelopeSegment (s, g, RebuildTiming::now);
 }
 
 void ProcessorModel::applySampleRate (double sampleRate) noexcept

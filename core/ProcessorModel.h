@@ -4,6 +4,7 @@
 #include "core/GlobalOptions.h"
 #include "core/KernelParamStore.h"
 #include "core/ProcessorFields.h"
+#include "core/RebuildTiming.h"
 #include "core/SequencerState.h"
 #include "core/SineTable.h"
 #include "core/SlotSettings.h"
@@ -67,6 +68,14 @@ public:
     // Rebuilds every segment of slot s's envelope from its knobs.
     void rebuildEnvelope (int s) noexcept;
 
+    // Rebuilds segment g (0-3) of slot s's envelope from its knobs, now or
+    // when the pending rebuilds are next applied.
+    void rebuildEnvelopeSegment (int s, int g, RebuildTiming timing) noexcept;
+
+    // Runs every LFO table and envelope segment rebuild requested so far on
+    // the calling thread (a control thread); returns whether any ran.
+    bool applyPendingRebuilds() noexcept;
+
     // Points per envelope segment of the processor's generators.
     static constexpr std::int32_t envelopePoints = 96000;
 
@@ -89,6 +98,9 @@ public:
     TransportFields transport;
     RenderFields render;
     std::array<RelaxedAtomic<float>, numAutomationParameters> parameterValues{};
+
+    // One bit per envelope segment waiting for its rebuild, per slot.
+    std::array<std::atomic<std::uint32_t>, numSlots> pendingEnvelopeSegments{};
 
     std::atomic<int> initialised{0};
     std::atomic<int> reloadInProgress{0};

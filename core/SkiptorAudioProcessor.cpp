@@ -6,6 +6,7 @@
 #include "persistence/SharedFolder.h"
 
 #include "kernels/KernelCatalogue.h"
+#include "params/ParameterApplier.h"
 
 #include <algorithm>
 #include <limits>
@@ -20,7 +21,7 @@ SkiptorAudioProcessor::SkiptorAudioProcessor()
     globalSettings.load();
 
     for (int index = 0; index < gatevox::numAutomationParameters; ++index)
-        addParameter (new SkiptorParameter (*model, index));
+        addParameter (new SkiptorParameter (*this, index));
 }
 
 void SkiptorAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
@@ -30,6 +31,8 @@ void SkiptorAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
 
 void SkiptorAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
+    // Automation that came before the state must not land after it.
+    model->applyPendingRebuilds();
     gatevox::restoreHostStateBlock (*model, data, sizeInBytes);
 }
 
@@ -40,6 +43,7 @@ gatevox::PresetResult SkiptorAudioProcessor::savePreset (const juce::String& nam
 
 gatevox::PresetResult SkiptorAudioProcessor::loadPreset (const juce::String& name)
 {
+    model->applyPendingRebuilds();
     return gatevox::loadPreset (*model, gatevox::defaultPresetFolder(), name, editorLock);
 }
 
@@ -51,6 +55,18 @@ juce::StringArray SkiptorAudioProcessor::presetNames() const
 bool SkiptorAudioProcessor::changeGlobalOption (gatevox::GlobalOptions::Option option, float value)
 {
     return globalSettings.change (option, value);
+}
+
+void SkiptorAudioProcessor::resetToBlank()
+{
+    model->applyPendingRebuilds();
+    model->reset();
+}
+
+void SkiptorAudioProcessor::setParameterFromHost (int index, float value)
+{
+    gatevox::setParameter (*model, index, value,
+                           isNonRealtime() ? gatevox::RebuildTiming::now : gatevox::RebuildTiming::deferred);
 }
 
 void SkiptorAudioProcessor::setParameterNotifyingHost (int index, float value)

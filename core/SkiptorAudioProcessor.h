@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ProcessorModel.h"
+#include "core/SkiptorRebuildWorker.h"
 #include "engine/RenderLoop.h"
 #include "persistence/GlobalSettingsFile.h"
 #include "persistence/KernelDefaults.h"
@@ -55,7 +56,7 @@ public:
     bool changeGlobalOption (gatevox::GlobalOptions::Option option, float value);
 
     // Puts the model back to the blank state ("<Blank>" in the preset list).
-    void resetToBlank() { model->reset(); }
+    void resetToBlank();
 
     // The editor's kernel choice for slot s: the kernel by name, with its
     // default parameter values and ranges. Off the audio thread.
@@ -65,6 +66,16 @@ public:
     // and the host is told, so that it records the change.
     void setParameterNotifyingHost (int index, float value);
 
+    // Where host automation and the editor change the model. The LFO table or
+    // envelope segment a change needs is left to the rebuild worker, which
+    // turns a burst of changes into one rebuild and keeps rebuilds off the
+    // audio thread; offline rendering rebuilds at once, so renders repeat.
+    void setParameterFromHost (int index, float value);
+
+    // Runs the rebuilds still waiting for the worker on the calling thread,
+    // for a caller that needs the new LFO table or envelope at once.
+    void applyPendingRebuilds() { model->applyPendingRebuilds(); }
+
     [[nodiscard]] gatevox::ProcessorModel& getModel() noexcept { return *model; }
     [[nodiscard]] juce::CriticalSection& getEditorLock() noexcept { return editorLock; }
 
@@ -73,6 +84,7 @@ private:
 
     std::unique_ptr<gatevox::ProcessorModel> model;
     gatevox::RenderLoop renderLoop;
+    SkiptorRebuildWorker rebuildWorker{*model};
     std::array<gatevox::KernelDefaultsLoader, gatevox::numSlotRecords> kernelDefaults;
     gatevox::GlobalSettingsFile globalSettings;
     juce::CriticalSection editorLock;

@@ -1,24 +1,25 @@
 #include "core/SkiptorParameter.h"
 
+#include "core/SkiptorAudioProcessor.h"
 #include "params/ParameterApplier.h"
 #include "params/ParameterLayout.h"
 #include "params/ParameterText.h"
 
-SkiptorParameter::SkiptorParameter (gatevox::ProcessorModel& modelToControl, int indexInTable)
+SkiptorParameter::SkiptorParameter (SkiptorAudioProcessor& processorToControl, int indexInTable)
     : juce::AudioProcessorParameterWithID (juce::ParameterID{"p" + juce::String (indexInTable).paddedLeft ('0', 3), 1},
                                            gatevox::parameterName (indexInTable)),
-      model (modelToControl), index (indexInTable)
+      processor (processorToControl), index (indexInTable)
 {
 }
 
 float SkiptorParameter::getValue() const
 {
-    return gatevox::parameterValue (model, index);
+    return gatevox::parameterValue (processor.getModel(), index);
 }
 
 void SkiptorParameter::setValue (float newValue)
 {
-    gatevox::setParameter (model, index, newValue);
+    processor.setParameterFromHost (index, newValue);
 }
 
 juce::String SkiptorParameter::getName (int maximumStringLength) const

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/ProcessorModel.h"
-
 #include <juce_audio_processors/juce_audio_processors.h>
+
+class SkiptorAudioProcessor;
 
 // One of the 197 automation parameters as every plug-in format sees it: a thin
 // forwarder to the engine's parameter table. Its identity comes from its index
@@ -12,7 +12,7 @@
 class SkiptorParameter final : public juce::AudioProcessorParameterWithID
 {
 public:
-    SkiptorParameter (gatevox::ProcessorModel& modelToControl, int indexInTable);
+    SkiptorParameter (SkiptorAudioProcessor& processorToControl, int indexInTable);
 
     float getValue() const override;
     void setValue (float newValue) override;
@@ -23,7 +23,7 @@ public:
     float getValueForText (const juce::String& text) const override;
 
 private:
-    gatevox::ProcessorModel& model;
+    SkiptorAudioProcessor& processor;
     const int index;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SkiptorParameter)

@@ -50,7 +50,7 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
         t.sampleInStep = 0;
         if (retriggers)
         {
-            slot.ints.waitingWrite (SlotSettings::position, 0);
+            slot.ints.overwrite (SlotSettings::position, 0);
             slot.nextPosition = 0;
         }
     }
@@ -89,7 +89,7 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
             // A selector from a file may name no parameter: then nothing is modulated.
             const int k = slot.ints.read (SlotSettings::paramSelect1 + knob) - 1;
             if (k >= 0 && k < kernelParamArraySize)
-                params.factor.drainingRelease (static_cast<std::size_t> (k), e);
+                params.factor.overwrite (static_cast<std::size_t> (k), e);
         }
         else
         {
@@ -150,11 +150,11 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
     if (next == position)
     {
         if (keep == 0 && position != 0)
-            slot.ints.waitingWrite (SlotSettings::position, 0);
+            slot.ints.overwrite (SlotSettings::position, 0);
     }
     else
     {
-        slot.ints.waitingWrite (SlotSettings::position, next);
+        slot.ints.overwrite (SlotSettings::position, next);
     }
 
     if (envelopeUse.onOutput)

@@ -23,7 +23,7 @@ void StepClock::rescaleLfoRates (float newTempo) noexcept
     for (int s = 0; s < numSlots; ++s)
     {
         auto& floats = model.slot (s).floats;
-        floats.waitingWrite (SlotSettings::lfoRate, newTempo * floats.read (SlotSettings::lfoRate) / oldTempo);
+        floats.overwrite (SlotSettings::lfoRate, newTempo * floats.read (SlotSettings::lfoRate) / oldTempo);
     }
     model.transport.tempo = newTempo;
 }
@@ -116,7 +116,7 @@ void StepClock::jumpedBackwards() noexcept
 
     for (int s = 0; s < numSlots; ++s)
     {
-        model.slot (s).ints.waitingWrite (SlotSettings::position, lfoPosition);
+        model.slot (s).ints.overwrite (SlotSettings::position, lfoPosition);
         model.slot (s).nextPosition = lfoPosition;
     }
 }

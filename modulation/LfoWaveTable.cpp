@@ -49,6 +49,34 @@ void LfoWaveTable::generate (std::int32_t number, double dutyCycle, double floor
         base[i] = wave[i];
 }
 
+void LfoWaveTable::rebuild (std::int32_t number, double dutyCycle, double floorLevel, RebuildTiming timing) noexcept
+{
+    if (timing == RebuildTiming::now)
+    {
+        rebuildRequested.store (false, std::memory_order_relaxed);
+        generate (number, dutyCycle, floorLevel);
+        expand();
+        return;
+    }
+
+    requestedNumber = number;
+    requestedDuty = dutyCycle;
+    requestedFloor = floorLevel;
+    rebuildRequested.store (true, std::memory_order_release);
+}
+
+bool LfoWaveTable::applyRequestedRebuild() noexcept
+{
+    // A request that lands while this one runs raises the flag again and is
+    // applied by the next call.
+    if (!rebuildRequested.exchange (false, std::memory_order_acquire))
+        return false;
+
+    generate (requestedNumber, requestedDuty, requestedFloor);
+    expand();
+    return true;
+}
+
 void LfoWaveTable::beginBuild() noexcept
 {
     std::int32_t expected = 0;

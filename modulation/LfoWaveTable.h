@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Guarded.h"
+#include "core/RebuildTiming.h"
 #include "core/RelaxedAtomic.h"
 #include "modulation/LfoGenerators.h"
 #include "modulation/UserWaveStore.h"
@@ -52,6 +53,22 @@ public:
     // expansion of this table on another thread to finish first.
     void expand() noexcept;
 
+    // Generates and expands at once (control threads only), dropping a
+    // deferred request, which this rebuild supersedes; or, deferred, leaves the
+    // rebuild to applyRequestedRebuild, where the latest request's arguments
+    // win (any thread; never waits).
+    void rebuild (std::int32_t number, double dutyCycle, double floorLevel, RebuildTiming timing) noexcept;
+
+    // Runs the latest requested rebuild, if one is waiting; returns whether it
+    // did. Control threads only.
+    bool applyRequestedRebuild() noexcept;
+
+    // Tables published so far; it moves with every expansion.
+    [[nodiscard]] std::uint32_t publishedGeneration() const noexcept
+    {
+        return generation.load (std::memory_order_acquire);
+    }
+
     // The per-sample read: the entry at position + trunc(phase x 204,800)
     // modulo the table, and the next position, advanced by
     // trunc(frequency x 204,800 / fs) modulo the table. A phase that is not
@@ -80,6 +97,11 @@ private:
     std::unique_ptr<std::atomic<float>[]> banks;
     std::atomic<std::uint32_t> generation{0};
     std::atomic<std::int32_t> buildCounter{0};
+
+    RelaxedAtomic<std::int32_t> requestedNumber{0};
+    RelaxedAtomic<double> requestedDuty{0.0};
+    RelaxedAtomic<double> requestedFloor{0.0};
+    std::atomic<bool> rebuildRequested{false};
 };
 
 } // namespace gatevox

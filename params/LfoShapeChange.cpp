@@ -8,10 +8,9 @@ namespace
 {
 constexpr float hostWaveFloorControl = 0.0125f;
 
-void rebuild (LfoWaveTable& table, std::int32_t number, double duty, double floor) noexcept
+void rebuild (LfoWaveTable& table, std::int32_t number, double duty, double floor, RebuildTiming timing) noexcept
 {
-    table.generate (number, duty, floor);
-    table.expand();
+    table.rebuild (number, duty, floor, timing);
 }
 
 [[nodiscard]] bool takesFloor (std::int32_t number) noexcept
@@ -20,7 +19,7 @@ void rebuild (LfoWaveTable& table, std::int32_t number, double duty, double floo
 }
 } // namespace
 
-void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v) noexcept
+void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v, RebuildTiming timing) noexcept
 {
     const std::int32_t w = waveformOf (v);
     if (slot.ints.read (SlotSettings::waveform) == w)
@@ -36,12 +35,12 @@ void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v) noexcept
     case 5:
     case 6:
         table.setDuty (hostWaveDuty);
-        rebuild (table, w, hostWaveDuty, hostWaveFloor);
+        rebuild (table, w, hostWaveDuty, hostWaveFloor, timing);
         slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
         return;
 
     case 1: // triangle: no duty
-        rebuild (table, w, hostWaveDuty, hostWaveFloor);
+        rebuild (table, w, hostWaveDuty, hostWaveFloor, timing);
         slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
         return;
 
@@ -49,7 +48,7 @@ void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v) noexcept
     case 3:
         table.setDuty (1.0);
         table.setFloor (hostWaveFloor);
-        rebuild (table, w, 1.0, hostWaveFloor);
+        rebuild (table, w, 1.0, hostWaveFloor, timing);
         slot.floats.waitingWrite (SlotSettings::dutyCycle, 1.0f);
         slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
         return;
@@ -57,33 +56,33 @@ void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v) noexcept
     case 4: // square
         table.setDuty (hostWaveDuty);
         table.setFloor (hostWaveFloor);
-        rebuild (table, w, hostWaveDuty, hostWaveFloor);
+        rebuild (table, w, hostWaveDuty, hostWaveFloor, timing);
         slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
         slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
         return;
 
     default: // user waves keep the slot's duty and floor controls
-        rebuild (table, w, hostWaveDuty, hostWaveFloor);
+        rebuild (table, w, hostWaveDuty, hostWaveFloor, timing);
         return;
     }
 }
 
-void changeDuty (LfoWaveTable& table, double duty) noexcept
+void changeDuty (LfoWaveTable& table, double duty, RebuildTiming timing) noexcept
 {
     // The generated waveforms 0-6 are rebuilt (the triangle ignores the
     // duty); user waves are not.
     const std::int32_t w = table.waveformNumber();
     if (w >= 0 && w <= 6)
-        rebuild (table, w, duty, table.floor());
+        rebuild (table, w, duty, table.floor(), timing);
     table.setDuty (duty);
 }
 
-void changeFloor (LfoWaveTable& table, double floor) noexcept
+void changeFloor (LfoWaveTable& table, double floor, RebuildTiming timing) noexcept
 {
     const std::int32_t w = table.waveformNumber();
     table.setFloor (floor);
     if (takesFloor (w))
-        rebuild (table, w, table.duty(), floor);
+        rebuild (table, w, table.duty(), floor, timing);
 }
 
 } // namespace gatevox

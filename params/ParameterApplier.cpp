@@ -41,16 +41,13 @@ void writeKernelValue (ProcessorModel& model, int s, int p, float v) noexcept
     store.value.drainingRelease (k, valueOfNormalisedPosition (store, k, v));
 }
 
-void writeEnvelopeKnob (ProcessorModel& model, int s, int segment, int knob, float v) noexcept
+void writeEnvelopeKnob (ProcessorModel& model, int s, int segment, int knob, float v, RebuildTiming timing) noexcept
 {
-    auto& knobs = model.envelope (s).knobs;
-    knobs.drainingRelease (EnvelopeSettings::knobIndex (segment, knob), v);
-    model.envelopeGenerator (s).buildSegment (segment, knobs.read (EnvelopeSettings::knobIndex (segment, 0)),
-                                              knobs.read (EnvelopeSettings::knobIndex (segment, 1)),
-                                              knobs.read (EnvelopeSettings::knobIndex (segment, 2)));
+    model.envelope (s).knobs.drainingRelease (EnvelopeSettings::knobIndex (segment, knob), v);
+    model.rebuildEnvelopeSegment (s, segment, timing);
 }
 
-void apply (ProcessorModel& model, const ParameterAddress& a, float v) noexcept
+void apply (ProcessorModel& model, const ParameterAddress& a, float v, RebuildTiming timing) noexcept
 {
     const int s = a.slot;
     auto& ints = model.slot (s).ints;
@@ -65,7 +62,7 @@ void apply (ProcessorModel& model, const ParameterAddress& a, float v) noexcept
         return;
     case F::lfoDuty:
         floats.waitingWrite (SlotSettings::dutyCycle, v);
-        changeDuty (model.lfo (s), static_cast<double> (v));
+        changeDuty (model.lfo (s), static_cast<double> (v), timing);
         return;
     case F::kernel:
         // The kernel's parameter values and ranges stay as they are.
@@ -73,7 +70,7 @@ void apply (ProcessorModel& model, const ParameterAddress& a, float v) noexcept
         ints.waitingWrite (SlotSettings::kernelId, kernelIdOf (v));
         return;
     case F::lfoWave:
-        changeWaveform (model.slot (s), model.lfo (s), v);
+        changeWaveform (model.slot (s), model.lfo (s), v, timing);
         return;
     case F::freqSnap:
         ints.waitingWrite (SlotSettings::freqSnap, truncToInt (v));
@@ -138,17 +135,17 @@ void apply (ProcessorModel& model, const ParameterAddress& a, float v) noexcept
         model.envelope (s).destination.waitingWrite (0, envelopeDestinationOf (v));
         return;
     case F::envelopeKnob:
-        writeEnvelopeKnob (model, s, a.segment, a.knob, v);
+        writeEnvelopeKnob (model, s, a.segment, a.knob, v, timing);
         return;
     case F::lfoFloor:
         floats.waitingWrite (SlotSettings::floor, v);
-        changeFloor (model.lfo (s), static_cast<double> (v));
+        changeFloor (model.lfo (s), static_cast<double> (v), timing);
         return;
     }
 }
 } // namespace
 
-void setParameter (ProcessorModel& model, int index, float value) noexcept
+void setParameter (ProcessorModel& model, int index, float value, RebuildTiming timing) noexcept
 {
     const auto address = decodeParameter (index);
     if (!address)
@@ -156,7 +153,7 @@ void setParameter (ProcessorModel& model, int index, float value) noexcept
 
     const float stored = clampNormalised (value);
     model.parameterValues[static_cast<std::size_t> (index)] = stored;
-    apply (model, *address, actingValue (stored));
+    apply (model, *address, actingValue (stored), timing);
 }
 
 } // namespace gatevox

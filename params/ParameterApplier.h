@@ -10,8 +10,10 @@ namespace gatevox
 // the model's parameter table (a value that is not a number is kept as it is
 // and acts as 0), then written into the records it controls under their write
 // disciplines; LFO tables and envelope segments that depend on it are rebuilt
-// inside the call. Any thread but the audio thread; several may call at once.
-// Never allocates and takes no lock.
-void setParameter (ProcessorModel& model, int index, float value) noexcept;
+// inside the call, or only requested when the timing defers them (the audio
+// thread's road: it then never rebuilds and never waits on another writer's
+// rebuild). Any thread; several may call at once. Never allocates and takes no
+// lock.
+void setParameter (ProcessorModel& model, int index, float value, RebuildTiming timing = RebuildTiming::now) noexcept;
 
 } // namespace gatevox
