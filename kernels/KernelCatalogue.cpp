@@ -1,6 +1,7 @@
 #include "kernels/KernelCatalogue.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace gatevox
 {
@@ -42,7 +43,15 @@ float valueOfNormalisedPosition (const KernelParamStore& store, std::size_t k, f
 {
     k = std::min (k, KernelParamStore::Block::size - 1);
     const float lowest = store.minimum.read (k);
-    return lowest + v * (store.maximum.read (k) - lowest);
+    const float highest = store.maximum.read (k);
+    const float span = highest - lowest;
+    if (std::isfinite (span))
+        return lowest + v * span;
+
+    // A span past the float range (Min -3e38, Max 3e38) is weighed from both
+    // ends instead: the two products have opposite signs, so their sum cannot
+    // overflow.
+    return lowest * (1.0f - v) + highest * v;
 }
 
 } // namespace gatevox

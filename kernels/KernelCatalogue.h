@@ -76,7 +76,8 @@ inline constexpr std::size_t fc = 0, fmin = 1, fmax = 2, freq1 = 3, freq2 = 4, q
 // The kernel's entry key in the parameter document: its name without blanks.
 [[nodiscard]] std::string kernelKey (std::string_view name);
 
-// Min + v x (Max - Min) of parameter k, from the store's current range.
+// Min + v x (Max - Min) of parameter k, from the store's current range, for v
+// in 0-1. Finite ends give a finite value, even when Max - Min overflows.
 [[nodiscard]] float valueOfNormalisedPosition (const KernelParamStore& store, std::size_t k, float v) noexcept;
 
 } // namespace gatevox

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <limits>
 
 namespace gatevox
 {
@@ -14,6 +15,17 @@ static_assert (std::atomic<float>::is_always_lock_free, "envelope reads must nev
 namespace
 {
 constexpr float minimumPeriod = 1024.0f;
+
+// The curve's partial products reach 3 x 1.25 x the largest knob, so knobs
+// within an eighth of the float range keep every point, and with them the
+// build register that the next build starts from, finite.
+constexpr float largestKnob = std::numeric_limits<float>::max() / 8.0f;
+
+// A knob that is not a number acts as 0; any other is held within largestKnob.
+[[nodiscard]] float usableKnob (float knob) noexcept
+{
+    return knob == knob ? std::clamp (knob, -largestKnob, largestKnob) : 0.0f;
+}
 
 [[nodiscard]] bool isSegment (int g) noexcept
 {
@@ -36,6 +48,10 @@ void EnvelopeGenerator::buildSegment (int g, float x, float y, float z) noexcept
 {
     if (!isSegment (g) || !isActive())
         return;
+
+    x = usableKnob (x);
+    y = usableKnob (y);
+    z = usableKnob (z);
 
     auto& table = tables[static_cast<std::size_t> (g)];
     const float p = 1.25f * y;

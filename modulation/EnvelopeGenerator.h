@@ -24,7 +24,9 @@ public:
     explicit EnvelopeGenerator (std::int32_t points);
 
     // Recomputes segment g (0-3) from its start level x, shape y and end level
-    // z. Other segment numbers are ignored.
+    // z. Other segment numbers are ignored. Every point stays finite: a knob
+    // that is not a number acts as 0, and knobs too large for the curve's
+    // arithmetic are held where it cannot overflow.
     void buildSegment (int g, float x, float y, float z) noexcept;
 
     // The value of segment g for this sample of the envelope period; 0 for a

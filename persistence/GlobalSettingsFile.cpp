@@ -4,8 +4,8 @@
 #include "persistence/DocumentBuilder.h"
 #include "persistence/DocumentText.h"
 
-#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace gatevox
 {
@@ -27,25 +27,6 @@ using Option = GlobalOptions::Option;
 GlobalSettingsFile::GlobalSettingsFile (GlobalOptions& optionsToKeep, juce::File sharedFolder)
     : options (optionsToKeep), folder (std::move (sharedFolder))
 {
-}
-
-float GlobalSettingsFile::highestValue (Option option) noexcept
-{
-    switch (option)
-    {
-    case GlobalOptions::frequencyEstimation:
-        return 3.0f;
-    case GlobalOptions::additionalSmoothing:
-        return 5.0f;
-    case GlobalOptions::emptySequenceDefault:
-    case GlobalOptions::defaultRoutingPath:
-        return 2.0f;
-    case GlobalOptions::effectAutoSelect:
-    case GlobalOptions::patternFollowsSongPosition:
-    case GlobalOptions::optionCount:
-        break;
-    }
-    return 1.0f;
 }
 
 void GlobalSettingsFile::applyFileDefaults()
@@ -70,14 +51,15 @@ void GlobalSettingsFile::load()
         return;
     }
 
-    // An absent or unreadable value keeps the option's current value; a
-    // value outside the option's range is brought into it.
+    // An absent or unreadable value keeps the option's current value. Every
+    // finite value is kept as it stands: the readers only compare the options
+    // (smoothing modes other than 2-6 run the three-point mean, and only 1
+    // turns a toggle on or picks "Bypass"), so none can index or divide.
     const AttributeReader in (*document);
     for (int i = 0; i < static_cast<int> (GlobalOptions::optionCount); ++i)
     {
         const auto option = optionOf (i);
-        const float value = in.floatNumber (attributeOf (i), options.readFloat (option));
-        options.change (option, std::clamp (value, 0.0f, highestValue (option)));
+        options.change (option, in.floatNumber (attributeOf (i), options.readFloat (option)));
     }
 }
 

@@ -38,10 +38,6 @@ public:
 
     [[nodiscard]] juce::File file() const { return folder.getChildFile (fileName); }
 
-    // The range an option's value is kept in: choices run from 0 (nothing
-    // chosen) to their item count, toggles are 0 or 1.
-    [[nodiscard]] static float highestValue (GlobalOptions::Option option) noexcept;
-
 private:
     void applyFileDefaults();
 

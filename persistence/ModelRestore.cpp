@@ -2,6 +2,7 @@
 
 #include "core/SafeMath.h"
 #include "kernels/KernelCatalogue.h"
+#include "params/LfoShapeChange.h"
 #include "params/ParameterConversions.h"
 #include "persistence/DocumentNumbers.h"
 #include "persistence/DocumentVocabulary.h"
@@ -16,6 +17,9 @@ namespace
 constexpr std::int32_t highestWaveform = 14;
 constexpr std::int32_t highestSnapInterval = 6;
 constexpr std::int32_t highestEnvelopeDestination = 7;
+
+// An absent LFO floor is the one a waveform change gives.
+constexpr auto absentFloor = static_cast<float> (hostWaveFloor);
 
 [[nodiscard]] std::int32_t stepInRange (std::int32_t v) noexcept
 {
@@ -140,7 +144,7 @@ void restoreEnvelopeKnobs (ProcessorModel& model, int s, const AttributeReader& 
     for (int g = 0; g < numEnvelopeSegments; ++g)
         for (int n = 0; n < knobsPerSegment; ++n)
             knobs.drainingRelease (EnvelopeSettings::knobIndex (g, n),
-                                   in.floatNumber (attribute::envelopeKnob (s, g, n), 1.0f));
+                                   clampNormalised (in.floatNumber (attribute::envelopeKnob (s, g, n), 1.0f)));
     model.rebuildEnvelope (s);
 }
 
@@ -175,7 +179,10 @@ void restoreSlotControls (ProcessorModel& model, int s, const AttributeReader& i
     for (std::size_t m = 0; m < SlotSettings::intCount; ++m)
         slot.ints.waitingWrite (m, slotIntInRange (m, in.integer (attribute::slotInt (s, static_cast<int> (m)), 0)));
     for (std::size_t m = 0; m < SlotSettings::floatCount; ++m)
-        slot.floats.waitingWrite (m, in.floatNumber (attribute::slotFloat (s, static_cast<int> (m)), 0.0f));
+    {
+        const float absent = m == SlotSettings::floor ? absentFloor : 0.0f;
+        slot.floats.waitingWrite (m, in.floatNumber (attribute::slotFloat (s, static_cast<int> (m)), absent));
+    }
 }
 
 void restoreKernelByName (ProcessorModel& model, int s, std::string_view name, LegacyKernelNames legacy) noexcept

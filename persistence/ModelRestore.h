@@ -61,12 +61,13 @@ void restoreSelectedEffect (ProcessorModel& model, std::int32_t slot) noexcept;
 // every other unknown destination does.
 void restoreEnvelopeDestination (ProcessorModel& model, int s, float v, float factor) noexcept;
 
-// The twelve knobs (1 when absent), draining release, then the envelope's
-// four segments rebuilt from them.
+// The twelve knobs (1 when absent), brought into 0-1 as the parameters bring
+// them, draining release, then the envelope's four segments rebuilt from them.
 void restoreEnvelopeKnobs (ProcessorModel& model, int s, const AttributeReader& in);
 
-// Every "controls_<s>_i_<m>" and "controls_<s>_f_<m>" (0 when absent),
-// waiting writes, with the integers brought into range (see slotIntInRange).
+// Every "controls_<s>_i_<m>" and "controls_<s>_f_<m>" (0 when absent, but
+// 0.0125 for the LFO floor, float 24), waiting writes, with the integers
+// brought into range (see slotIntInRange).
 void restoreSlotControls (ProcessorModel& model, int s, const AttributeReader& in);
 
 // Integer m of a slot as a document may give it, brought into the range its

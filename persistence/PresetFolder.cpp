@@ -64,7 +64,9 @@ std::optional<juce::File> presetFile (const juce::File& folder, const juce::Stri
     if (checkPresetName (name) != PresetResult::done)
         return std::nullopt;
 
-    const auto file = folder.getChildFile (name + extension);
+    // The framework reads a name that starts with "~" as a home folder; after
+    // "./" every name is a plain name in the folder.
+    const auto file = folder.getChildFile ("./" + name + extension);
     if (file.getParentDirectory() != folder)
         return std::nullopt;
     return file;

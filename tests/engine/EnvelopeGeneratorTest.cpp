@@ -42,6 +42,34 @@ TEST (EnvelopeGenerator, BuildsCarryTheRegisterFromSegmentToSegment)
     EXPECT_FLOAT_EQ (generator.point (0, 0), 0.999f * 0.5f + 0.001f * carried);
 }
 
+TEST (EnvelopeGenerator, KnobsThatWouldOverflowNeverReachTheBuildRegister)
+{
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    EnvelopeGenerator generator (1024);
+    const auto finite = [&generator] (int g)
+    {
+        for (int j = 0; j < 1024; ++j)
+            if (!std::isfinite (generator.point (g, j)))
+                return false;
+        return true;
+    };
+
+    // A shape of 3e38 overflows 1.25 x y; a knob that is not a number acts as 0.
+    generator.buildSegment (0, 0.0f, 3.0e38f, 0.0f);
+    EXPECT_TRUE (finite (0));
+    generator.buildSegment (1, -inf, inf, 3.0e38f);
+    EXPECT_TRUE (finite (1));
+    generator.buildSegment (2, nan, nan, nan);
+    EXPECT_TRUE (finite (2));
+    EXPECT_EQ (generator.point (2, 0), 0.001f * generator.point (1, 1023));
+
+    // The next good build starts from a finite register.
+    generator.buildSegment (3, 1.0f, 0.5f, 0.0f);
+    EXPECT_TRUE (finite (3));
+    EXPECT_FLOAT_EQ (generator.point (3, 0), 0.999f + 0.001f * generator.point (2, 1023));
+}
+
 TEST (EnvelopeGenerator, FlatKnobsStillBendTheCurve)
 {
     // With 1024 points t advances in exact steps and reaches the quarters.

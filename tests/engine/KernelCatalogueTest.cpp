@@ -125,6 +125,15 @@ TEST (KernelCatalogue, NormalisedPositionSpansTheCurrentRange)
     store.minimum.drainingRelease (kernelParam::mix, 1.0f);
     store.maximum.drainingRelease (kernelParam::mix, 0.0f);
     EXPECT_EQ (valueOfNormalisedPosition (store, kernelParam::mix, 0.25f), 0.75f);
+
+    // A range whose span overflows the float range still gives its ends and
+    // finite values between them.
+    store.minimum.drainingRelease (kernelParam::q, -3.0e38f);
+    store.maximum.drainingRelease (kernelParam::q, 3.0e38f);
+    EXPECT_EQ (valueOfNormalisedPosition (store, kernelParam::q, 0.0f), -3.0e38f);
+    EXPECT_EQ (valueOfNormalisedPosition (store, kernelParam::q, 1.0f), 3.0e38f);
+    EXPECT_EQ (valueOfNormalisedPosition (store, kernelParam::q, 0.5f), 0.0f);
+    EXPECT_FLOAT_EQ (valueOfNormalisedPosition (store, kernelParam::q, 0.75f), 1.5e38f);
 }
 
 TEST (KernelCatalogue, NormalisedPositionClampsTheIndexIntoTheArray)

@@ -85,7 +85,8 @@ TEST_F (GlobalSettingsTest, ReadingAFileWithTheRightRoot)
     writeFile ("<GatevoxGlobal global_f_0=\"nan\" global_f_1=\"99\" global_f_2=\"-4\" global_f_3=\"1e39\" "
                "global_f_4=\"2.5\" global_f_5=\"x\"/>");
     construct();
-    EXPECT_EQ (optionValues (*options), (std::vector<float>{1, 5, 0, 0, 1, 0})) << "kept in range";
+    EXPECT_EQ (optionValues (*options), (std::vector<float>{1, 99, -4, 0, 2.5f, 0}))
+        << "finite values are kept; only what is not a finite float reads as absent";
 }
 
 TEST_F (GlobalSettingsTest, OtherRootOrTextIsReplacedWithTheDefaults)
@@ -192,6 +193,12 @@ TEST_F (GlobalSettingsTest, OptionsTakeEffectInTheRenderLoop)
         << "\"Bypass\": an empty step lets the input through";
     EXPECT_EQ (render ("<GatevoxGlobal global_f_1=\"1\" global_f_2=\"2\"/>").first, 0.0f);
     EXPECT_EQ (render ("<GatevoxGlobal global_f_1=\"5\" global_f_2=\"1\"/>").second, 5);
+
+    // Smoothing 6 passes the wet signal through; 7 and above run the three-point mean.
+    const auto unsmoothed = render ("<GatevoxGlobal global_f_1=\"6\" global_f_2=\"1\"/>");
+    EXPECT_EQ (unsmoothed.second, 6);
+    EXPECT_EQ (unsmoothed.first, render ("<GatevoxGlobal global_f_1=\"1\" global_f_2=\"1\"/>").first);
+    EXPECT_EQ (render ("<GatevoxGlobal global_f_1=\"9\" global_f_2=\"1\"/>").second, 9);
     file().deleteFile();
     EXPECT_EQ (render (nullptr).first, 0.0f) << "no file: empty steps are silent";
 }

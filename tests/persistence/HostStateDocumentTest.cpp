@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 using namespace gatevox;
@@ -298,7 +299,35 @@ TEST (HostState, DefaultsOfAbsentAttributes)
         EXPECT_EQ (model->slot (s).floats.read (SlotSettings::lfoFrequency), 4.0f);
         EXPECT_EQ (model->slot (s).floats.read (SlotSettings::gain), 0.0f);
         EXPECT_EQ (model->envelope (s).knobs.read (5), 1.0f);
+        EXPECT_EQ (model->slot (s).floats.read (SlotSettings::floor), 0.0125f) << "the floor of a waveform change";
     }
+}
+
+TEST (HostState, HugeKnobsAndRangesNeitherOverflowNorOutliveTheLoad)
+{
+    auto model = makeModel();
+    restoreHostState (*model, makeDocument (hostStateTag, {{"adsr0Poly1Group0", "3e38"},
+                                                           {"adsr0Poly0Group1", "-2"},
+                                                           {"min_val_0_5", "-3e38"},
+                                                           {"max_val_0_5", "3e38"},
+                                                           {"controls_0_i_12", "6"}}));
+
+    const auto& knobs = model->envelope (0).knobs;
+    EXPECT_EQ (knobs.read (EnvelopeSettings::knobIndex (0, 1)), 1.0f) << "knobs are brought into 0-1";
+    EXPECT_EQ (knobs.read (EnvelopeSettings::knobIndex (1, 0)), 0.0f);
+
+    // Knob 1 of slot 1 selects "Q" (parameter 5): its range's ends, not NaN.
+    setParameter (*model, parameterIndex::kernelValue, 0.0f);
+    EXPECT_EQ (model->kernelParams (0).value.read (5), -3.0e38f);
+    setParameter (*model, parameterIndex::kernelValue, 1.0f);
+    EXPECT_EQ (model->kernelParams (0).value.read (5), 3.0e38f);
+
+    // The envelope stays alive through the next reset.
+    model->reset();
+    auto& generator = model->envelopeGenerator (0);
+    for (int g = 0; g < numEnvelopeSegments; ++g)
+        for (int j = 0; j < generator.numPoints(); ++j)
+            ASSERT_TRUE (std::isfinite (generator.point (g, j))) << g << " " << j;
 }
 
 TEST (HostState, ValuesOutsideTheirRangesAreBroughtIn)

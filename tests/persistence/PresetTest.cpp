@@ -54,7 +54,8 @@ protected:
     std::unique_ptr<juce::XmlElement> snapshot() { return writePresetDocument (*model, "snapshot", 48000.0); }
     PresetResult save (const juce::String& name) { return savePreset (*model, folder.get(), name, 48000.0); }
     PresetResult load (const juce::String& name) { return loadPreset (*model, folder.get(), name, editorLock); }
-    [[nodiscard]] juce::File file (const juce::String& name) const { return folder.get().getChildFile (name); }
+    // "./" keeps a name that starts with "~" a plain name in the folder.
+    [[nodiscard]] juce::File file (const juce::String& name) const { return folder.get().getChildFile ("./" + name); }
     [[nodiscard]] int filesInFolder() const
     {
         return folder.get().getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*");
@@ -130,7 +131,8 @@ TEST_F (PresetFolderTest, SaveThenLoadAtTheSameTempoRestoresEveryField)
 TEST_F (PresetFolderTest, SavingUnderAnExistingOrUnusualNameReplacesOneFile)
 {
     const auto longest = juce::String::repeatedString ("n", 251);
-    for (const auto& name : {juce::String ("Dark"), longest, juce::String::fromUTF8 (" D\xc3\xbcster <&\"> ")})
+    for (const auto& name :
+         {juce::String ("Dark"), longest, juce::String::fromUTF8 (" D\xc3\xbcster <&\"> "), juce::String ("~root")})
     {
         for (const float v : {0.5f, 0.25f})
         {
@@ -142,7 +144,7 @@ TEST_F (PresetFolderTest, SavingUnderAnExistingOrUnusualNameReplacesOneFile)
         EXPECT_EQ (mix (*model), 0.25f);
         EXPECT_EQ (juce::parseXML (file (name + ".xml"))->getStringAttribute ("preset_name"), name);
     }
-    EXPECT_EQ (filesInFolder(), 3) << "no temporary file is left";
+    EXPECT_EQ (filesInFolder(), 4) << "no temporary file is left";
 }
 
 TEST_F (PresetFolderTest, LfoRatesFollowTheTempo)
@@ -183,6 +185,7 @@ TEST_F (PresetFolderTest, DefaultsDifferFromTheHostState)
     EXPECT_EQ (model->slot (0).ints.read (SlotSettings::kernelId), 22) << "no legacy names in presets";
     EXPECT_EQ (model->envelope (3).destination.read (0), 1);
     EXPECT_EQ (model->slot (3).floats.read (SlotSettings::lfoRate), 0.0f);
+    EXPECT_EQ (model->slot (3).floats.read (SlotSettings::floor), 0.0125f);
     EXPECT_EQ (model->sequencer.ints.read (SequencerState::patternSpeed), 1) << "legacy without a version";
     EXPECT_EQ (model->slot (1).ints.read (SlotSettings::position), 0);
     EXPECT_EQ (model->slot (1).nextPosition.get(), 0);
@@ -283,7 +286,7 @@ TEST_F (PresetFolderTest, FailedWritesLeaveTheOldFileAndNoTemporaryFile)
 
 TEST_F (PresetFolderTest, ListHoldsThePresetFilesDirectlyInTheFolder)
 {
-    for (const char* name : {"Alpha", "Beta", "Gamma Ray"})
+    for (const char* name : {"Alpha", "Beta", "Gamma Ray", "~Tilde"})
         ASSERT_EQ (save (name), PresetResult::done);
     for (const char* other : {"notes.txt", ".xml", "tab\tname.xml"})
         ASSERT_TRUE (file (other).replaceWithText ("x"));
@@ -291,7 +294,7 @@ TEST_F (PresetFolderTest, ListHoldsThePresetFilesDirectlyInTheFolder)
 
     auto names = listPresets (folder.get());
     names.sort (false);
-    EXPECT_EQ (names.joinIntoString ("|"), "Alpha|Beta|Gamma Ray");
+    EXPECT_EQ (names.joinIntoString ("|"), "Alpha|Beta|Gamma Ray|~Tilde");
     EXPECT_TRUE (listPresets (file ("missing")).isEmpty());
 }
 
