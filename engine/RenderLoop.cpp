@@ -88,12 +88,12 @@ void RenderLoop::renderSample (float& left, float& right) noexcept
     left = ((1.0f - mix) * dryLeft + mix * outLeft) * gain;
     right = ((1.0f - mix) * dryRight + mix * outRight) * gain;
 
-    // Beside the +12 dB ceiling (left only, upwards), a sample that the mix
-    // or the gain overflowed is muted; an input that is not a number is left
-    // to the dry path.
+    // A sample whose left or right output lies beyond the +12 dB ceiling, up
+    // or down, is muted on both channels, and so is one that the mix or the
+    // gain overflowed; an input that is not a number is left to the dry path.
     const bool overflowed =
         (!std::isfinite (left) && std::isfinite (dryLeft)) || (!std::isfinite (right) && std::isfinite (dryRight));
-    if (left > outputCeiling || overflowed)
+    if (std::abs (left) > outputCeiling || std::abs (right) > outputCeiling || overflowed)
     {
         left = 0.0f;
         right = 0.0f;

@@ -24,8 +24,9 @@ public:
     // (no transport, or nothing initialised yet).
     bool process (float* left, float* right, int numSamples, const std::optional<HostPosition>& position) noexcept;
 
-    // The +12 dB ceiling: a left output above it mutes the sample, and so
-    // does an output that overflowed from a finite input.
+    // The +12 dB ceiling: a left or right output beyond it, either way, mutes
+    // both channels of the sample, and so does an output that overflowed from
+    // a finite input.
     static constexpr float outputCeiling = 3.98107171f;
     // Each sample of a long silence is the previous output times this.
     static constexpr float silenceDecay = 0.0009999871f;

@@ -222,18 +222,22 @@ TEST (RenderLoop, LongSilenceDecaysFromThe257thQuietSample)
     EXPECT_EQ (loud[0], x);
 }
 
-TEST (RenderLoop, GuardMutesALeftSampleAboveTwelveDecibels)
+TEST (RenderLoop, GuardMutesEitherChannelBeyondTwelveDecibels)
 {
     RenderHarness h;
     h.setOption (GlobalOptions::emptySequenceDefault, 1.0f);
 
-    std::vector<float> left{3.9f, 4.0f, -5.0f, 0.1f}, right{0.5f, 0.5f, 0.5f, 5.0f};
+    std::vector<float> left{3.9f, 4.0f, -5.0f, 0.1f, -3.9f}, right{0.5f, 0.5f, 0.5f, 5.0f, -3.98f};
     h.render (left, right);
     EXPECT_EQ (left[0], 3.9f);
-    EXPECT_EQ (left[1], 0.0f);
-    EXPECT_EQ (right[1], 0.0f);
-    EXPECT_EQ (left[2], -5.0f); // only upwards
-    EXPECT_EQ (right[3], 5.0f); // only the left sample is compared
+    EXPECT_EQ (right[0], 0.5f);
+    for (std::size_t i = 1; i < 4; ++i)
+    {
+        EXPECT_EQ (left[i], 0.0f) << i;
+        EXPECT_EQ (right[i], 0.0f) << i;
+    }
+    EXPECT_EQ (left[4], -3.9f); // just below the ceiling, downwards
+    EXPECT_EQ (right[4], -3.98f);
 }
 
 TEST (RenderLoop, GuardMutesASampleThatOverflowsFromAFiniteInput)
@@ -341,4 +345,56 @@ TEST (RenderLoop, ExtraSmoothingRunsUnlessOptionIsNone)
     h.setOption (GlobalOptions::additionalSmoothing, 1.0f);
     auto [left, right] = h.renderConstant (4, x, x);
     EXPECT_EQ (left[0], x);
+}
+
+// Slot 0 parallel and slot 1 in series chain A run each kernel in turn with
+// the filter defaults, their LFOs running and the envelope sweeping Fc, while
+// every 1/8 step swaps the slots between layers 0 and 1: on noise, no output
+// sample of either channel leaves the +12 dB ceiling at any rate.
+TEST (RenderLoop, EveryKernelStaysWithinTheCeilingAtEveryRate)
+{
+    for (const double rate : {44100.0, 48000.0, 96000.0, 192000.0})
+    {
+        RenderHarness h (rate);
+        h.tempo = 480.0; // a 1/8 step every 62.5 ms
+        h.model->setPatternSpeed (2);
+        h.model->setRouteType (1, 1);
+        for (int s = 0; s < 2; ++s)
+        {
+            for (const auto& [k, v] : {std::pair{kernelParam::fc, 3000.0f},
+                                       {kernelParam::fmin, 0.1f},
+                                       {kernelParam::q, 1.414f},
+                                       {kernelParam::drive, 0.52f},
+                                       {kernelParam::mix, 1.0f}})
+                h.setParam (s, k, v);
+            h.model->rebuildEnvelope (s);
+            h.model->envelope (s).destination.waitingWrite (0, EnvelopeSettings::param1Destination);
+            h.model->envelope (s).switches.waitingWrite (EnvelopeSettings::envelopeOn, 1.0f);
+        }
+        for (int step = 0; step < numSteps; ++step)
+        {
+            h.setStep (0, step, step % 2);
+            h.setStep (1, step, 1 - step % 2);
+        }
+
+        std::uint32_t seed = 1;
+        const auto noise = [&seed]
+        {
+            seed = seed * 1664525u + 1013904223u;
+            return static_cast<float> (seed >> 8) / 16777216.0f - 0.5f;
+        };
+        std::vector<float> left (4096), right (4096);
+        for (int kernel = 0; kernel < numKernels; ++kernel)
+        {
+            h.setKernel (0, kernel);
+            h.setKernel (1, kernel);
+            for (std::size_t i = 0; i < left.size(); ++i)
+                left[i] = noise(), right[i] = noise();
+            h.render (left, right);
+            for (std::size_t i = 0; i < left.size(); ++i)
+                ASSERT_TRUE (std::abs (left[i]) <= RenderLoop::outputCeiling &&
+                             std::abs (right[i]) <= RenderLoop::outputCeiling)
+                    << rate << " " << kernelNameOfId (kernel) << " " << left[i] << " " << right[i];
+        }
+    }
 }
