@@ -16,6 +16,34 @@ void peakRegisterPush (PeakRegister& r, float magnitude) noexcept
     }
 }
 
+namespace
+{
+// The sections start afresh and the register stands at the blow-up level, from
+// where it recovers; the sample's section output is 0.
+float restartAfterBlowUp (BandPassPair& pair) noexcept
+{
+    clearHistory (pair.lowPass);
+    clearHistory (pair.highPass);
+    pair.peak.newest = pair.peak.peak = BandPassPair::blowUpLevel;
+    pair.peak.history.fill (BandPassPair::blowUpLevel);
+    pair.recovering = true;
+    return 0.0f;
+}
+
+// One sample of recovery: the register falls by the release; once it is back
+// at 1 or below it is cleared and recovery ends.
+void recover (BandPassPair& pair) noexcept
+{
+    pair.peak.newest *= BandPassPair::recoveryRelease;
+    pair.peak.peak *= BandPassPair::recoveryRelease;
+    if (pair.peak.peak <= 1.0f)
+    {
+        pair.peak = PeakRegister{};
+        pair.recovering = false;
+    }
+}
+} // namespace
+
 float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, float q, float mix, float fs) noexcept
 {
     if (std::isnan (x))
@@ -29,9 +57,12 @@ float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, floa
         pair.q = q;
         pair.half = fs * 0.5f;
 
-        // The edges sit geometrically around fc, bandwidth apart; a lower edge
-        // that is not a number also lands on the 10 Hz floor.
-        const float lower = std::sqrt (0.25f * bandwidth * bandwidth + fc * fc) - 0.5f * bandwidth;
+        // The edges sit geometrically around fc, bandwidth apart. The lower
+        // edge is held below half the rate like the upper one (a low-pass
+        // above it would diverge); one that is not a number also lands on the
+        // 10 Hz floor.
+        const float lower =
+            std::min (std::sqrt (0.25f * bandwidth * bandwidth + fc * fc) - 0.5f * bandwidth, pair.half - q);
         pair.lower = lower >= 10.0f ? lower : 10.0f;
         pair.upper = std::min (pair.lower + bandwidth, pair.half - q);
         pair.lowPassCoefficients = designLowPass (pair.lower, q, fs);
@@ -39,10 +70,14 @@ float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, floa
     }
 
     const float a = biquadProcess (pair.lowPass, x, pair.lowPassCoefficients, 0);
-    const float y = biquadProcess (pair.highPass, a, pair.highPassCoefficients, 0);
+    float y = biquadProcess (pair.highPass, a, pair.highPassCoefficients, 0);
+    if (std::abs (y) > BandPassPair::blowUpLevel)
+        y = restartAfterBlowUp (pair);
     pair.output = y;
 
     peakRegisterPush (pair.peak, std::max (std::abs (y), 1.0f));
+    if (pair.recovering)
+        recover (pair);
     const float peak = pair.peak.peak < 1.0e-7f ? 1.0f : pair.peak.peak;
     return std::clamp ((1.0f - mix) * x + (y / peak) * mix, -1.0f, 1.0f);
 }

@@ -111,9 +111,15 @@ void peakRegisterPush (PeakRegister& r, float magnitude) noexcept;
 
 // A low-pass at the lower band edge followed by a high-pass at the upper one,
 // normalised by a slow peak register, blended with the input and limited to
-// -1 ... 1.
+// -1 ... 1. A section output beyond the blow-up level (no sane signal comes
+// near it) is a blow-up: the sections start afresh, the register is set to
+// that level and then recovers, falling by the recovery release every sample
+// until it is back at 1 or below, when it is cleared and follows as before.
 struct BandPassPair
 {
+    static constexpr float blowUpLevel = 1.0e5f;
+    static constexpr float recoveryRelease = 0.999f;
+
     BiquadSection lowPass;
     BiquadSection highPass;
     BiquadCoefficients lowPassCoefficients;
@@ -126,6 +132,7 @@ struct BandPassPair
     float upper = 0.0f;
     float output = 0.0f; // the last section output
     PeakRegister peak;
+    bool recovering = false; // the register is falling back after a blow-up
 };
 
 float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, float q, float mix, float fs) noexcept;

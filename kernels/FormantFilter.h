@@ -23,26 +23,43 @@ inline constexpr std::array<VowelFormants, 4> vowelTable{{
 
 inline constexpr int noVowel = -1;
 
+// One formant of the vowel stage: a second-order all-pole section
+// y = x - a1 y[n - 1] - a2 y[n - 2], run in double precision.
+struct VowelSection
+{
+    double a1 = 0.0;
+    double a2 = 0.0;
+    double y1 = 0.0;
+    double y2 = 0.0;
+
+    bool operator== (const VowelSection&) const = default;
+};
+
 // One channel of the formant filter: a resonant band-pass, the vowel stage,
 // a band-pass pair whose centre follows the LFO, and a slow normaliser.
 struct FormantFilter
 {
     int designedVowel = noVowel;
-    std::array<float, 7> weights{}; // A(z) from z^6 down to z^0; weights[0] = 1
-    std::array<float, 6> history{}; // the stage's own outputs, newest first
+    double gain = 1.0;                      // the vowel stage's input gain
+    std::array<VowelSection, 3> sections{}; // one per formant; all pass at construction
     StateVariableFilter filter;
     BandPassPair pair;
     PeakRegister normaliser;
 };
 
-// Sets the weights to the coefficients of the polynomial whose roots are the
-// vowel's three formant poles and their conjugates, at fs; records the vowel.
-// A vowel outside the table is taken as the nearest one.
+// Designs the vowel stage in double precision and records the vowel: section
+// i holds the vowel's formant pole i and its conjugate at fs (a1 = -2 r cos
+// theta, a2 = r^2 with r = exp(-pi B / fs), theta = 2 pi F / fs), and the gain
+// makes the cascade's peak gain 1, so the stage never amplifies. The history
+// is kept. A vowel outside the table is taken as the nearest one; a rate that
+// gives no finite, stable design (not above 0) leaves the stage passing its
+// input unchanged.
 void designVowel (FormantFilter& filter, int vowel, float fs) noexcept;
 
-// The all-pole vowel stage 1 / A(z): v = b - sum of w_k v[n - k]. Its poles
-// are the formant poles, so it resonates at the vowel's formants. A result
-// that is not finite clears the history and comes out as 0.
+// The vowel stage: the gain, then the three sections in turn. Its poles are
+// the formant poles, so it resonates at the vowel's formants; each section is
+// stable whatever the rate, since r < 1. A result that is not finite in single
+// precision clears the history and comes out as 0.
 [[nodiscard]] float vowelStage (FormantFilter& filter, float b) noexcept;
 
 // One sample of one channel, blended with x by mix; 0 for an input that is

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -223,6 +224,70 @@ TEST (BandPassPair, NormalisesByALaggingPeakAndLimitsToOne)
     EXPECT_EQ (r.peak, 3.0f) << "2.5 does not exceed 3";
     peakRegisterPush (r, 5.0f);
     EXPECT_TRUE (r.peak == 2.0f && r.newest == 5.0f);
+}
+
+TEST (BandPassPair, LowerEdgeStaysBelowHalfTheRate)
+{
+    // At 8 kHz a formant centre of 4696 Hz puts the lower edge above half the
+    // rate, where the low-pass would diverge; it is held at half - Q instead.
+    constexpr float low = 8000.0f, q = 20.895985f;
+    BandPassPair pair;
+    float largest = 0.0f;
+    for (int i = 0; i < 80000; ++i)
+    {
+        (void)bandPassPair (pair, i == 0 ? 1.0f : 0.0f, 4696.0f, 1174.0f, q, 0.7071f, low);
+        largest = std::max (largest, std::abs (pair.output));
+    }
+    EXPECT_EQ (pair.lower, 4000.0f - q);
+    EXPECT_EQ (pair.upper, 4000.0f - q);
+    EXPECT_LT (largest, 1000.0f);
+    EXPECT_LT (pair.lowPassCoefficients.a2, 1.0f);
+    EXPECT_LT (std::abs (pair.output), 1.0e-6f) << "the impulse response dies away";
+    EXPECT_FALSE (pair.recovering);
+
+    // Edges already below the limit are designed as before.
+    BandPassPair usual;
+    (void)bandPassPair (usual, 0.1f, 2000.0f, 500.0f, 3.0f, 1.0f, fs);
+    EXPECT_EQ (usual.lower, std::sqrt (0.25f * 500.0f * 500.0f + 2000.0f * 2000.0f) - 0.5f * 500.0f);
+    EXPECT_EQ (usual.upper, usual.lower + 500.0f);
+}
+
+TEST (BandPassPair, RegisterRecoversAfterABlowUp)
+{
+    // Two blow-ups: a design that diverges (a negative Q) and a burst of
+    // absurd input. Afterwards both pairs take a -20 dBFS tone at the centre
+    // beside a pair that never blew up.
+    for (const int scenario : {0, 1})
+    {
+        BandPassPair pair;
+        for (int i = 0; i < 2000; ++i)
+        {
+            const float x = scenario == 0 ? 0.1f * std::sin (0.3f * static_cast<float> (i)) : (i < 50 ? 1.0e30f : 0.0f);
+            (void)bandPassPair (pair, x, 2000.0f, 500.0f, scenario == 0 ? -1.0f : 3.0f, 0.9f, fs);
+            ASSERT_LE (pair.peak.peak, BandPassPair::blowUpLevel) << scenario << " " << i;
+            ASSERT_LE (std::abs (pair.output), BandPassPair::blowUpLevel) << scenario << " " << i;
+        }
+        EXPECT_TRUE (pair.recovering) << scenario;
+
+        BandPassPair fresh;
+        int recoveredAt = -1;
+        float worst = 0.0f;
+        for (int i = 0; i < 48000; ++i)
+        {
+            const auto x = static_cast<float> (0.1 * std::sin (2.0 * M_PI * 2000.0 * i / rate));
+            const float y = bandPassPair (pair, x, 2000.0f, 500.0f, 3.0f, 0.9f, fs);
+            const float expected = bandPassPair (fresh, x, 2000.0f, 500.0f, 3.0f, 0.9f, fs);
+            if (recoveredAt < 0 && !pair.recovering)
+                recoveredAt = i;
+            if (i >= 36000)
+                worst = std::max (worst, std::abs (y - expected));
+        }
+        // From the blow-up level 1e5 down to 1 at 0.999 per sample: 11,508 samples.
+        EXPECT_GE (recoveredAt, 0) << scenario;
+        EXPECT_LE (recoveredAt, 11508) << scenario;
+        EXPECT_EQ (pair.peak.peak, fresh.peak.peak) << scenario;
+        EXPECT_LT (worst, 1.0e-4f) << "sounds as if it had never blown up: " << scenario;
+    }
 }
 
 TEST (FilterMemories, ClearHistoriesButKeepKeysAndFades)

@@ -1,14 +1,18 @@
 #include "kernels/FormantBanks.h"
 #include "kernels/KernelCatalogue.h"
+#include "kernels/RealFft.h"
 #include "kernels/ThreeToneModulator.h"
 #include "tests/engine/KernelRig.h"
 #include "tests/engine/SignalHelpers.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <complex>
 #include <limits>
 #include <memory>
+#include <vector>
 
 using namespace gatevox;
 
@@ -27,12 +31,13 @@ float noise (int i)
 }
 
 // One channel of the formant filter written out step by step; the vowel
-// weights come from the design, which is checked on its own below.
+// stage's gain and sections come from the design, which is checked on its own
+// below.
 struct ReferenceFormant
 {
     StateVariableFilter filter;
-    std::array<float, 7> w{};
-    std::array<float, 6> past{};
+    double gain = 1.0;
+    double a1[3]{}, a2[3]{}, past1[3]{}, past2[3]{};
     BandPassPair pair;
     float newest = 0.0f;
     float peak = 0.0f;
@@ -41,19 +46,24 @@ struct ReferenceFormant
     {
         FormantFilter designed;
         designVowel (designed, vowel, fs);
-        w = designed.weights;
+        gain = designed.gain;
+        for (std::size_t i = 0; i < 3; ++i)
+            a1[i] = designed.sections[i].a1, a2[i] = designed.sections[i].a2;
     }
 
     float process (float x, int vowel, float lfo, float mix, float fc, float fs)
     {
         svfSet (filter, fs, fc, 3, 0.111f, 0.0f);
         const float b = svfProcess (filter, x);
-        float v = w[0] * b;
-        for (std::size_t k = 1; k <= 6; ++k)
-            v -= w[k] * past[k - 1];
-        for (std::size_t k = 5; k > 0; --k)
-            past[k] = past[k - 1];
-        past[0] = v;
+        double u = gain * static_cast<double> (b);
+        for (std::size_t i = 0; i < 3; ++i)
+        {
+            const double y = u - a1[i] * past1[i] - a2[i] * past2[i];
+            past2[i] = past1[i];
+            past1[i] = y;
+            u = y;
+        }
+        const auto v = static_cast<float> (u);
 
         const auto& row = vowelTable[static_cast<std::size_t> (vowel)];
         const float d = row.frequency[0] * lfo + row.frequency[1];
@@ -72,34 +82,120 @@ double stageGain (int vowel, double f, float fs)
     designVowel (filter, vowel, fs);
     return std::abs (sineResponse ([&] (float x) { return vowelStage (filter, x); }, f, fs, 12000, 12000));
 }
+
+// The vowel stage's gain at the bins 0 ... n / 2 - 1 of the FFT of its
+// impulse response, n samples at fs.
+std::vector<double> stageSpectrum (int vowel, float fs, int n)
+{
+    FormantFilter filter;
+    designVowel (filter, vowel, fs);
+    std::vector<float> impulse (static_cast<std::size_t> (n)), spectrum (static_cast<std::size_t> (n));
+    for (std::size_t i = 0; i < impulse.size(); ++i)
+        impulse[i] = vowelStage (filter, i == 0 ? 1.0f : 0.0f);
+    RealFft fft (n);
+    fft.forward (impulse.data(), spectrum.data());
+    std::vector<double> gain (static_cast<std::size_t> (n / 2));
+    for (std::size_t k = 0; k < gain.size(); ++k)
+        gain[k] = std::hypot (static_cast<double> (spectrum[k]), static_cast<double> (spectrum[k + gain.size()]));
+    return gain;
+}
+
+// The vowel stage's six poles, the roots of each section's z^2 + a1 z + a2.
+std::vector<std::complex<double>> stagePoles (const FormantFilter& filter)
+{
+    std::vector<std::complex<double>> poles;
+    for (const auto& s : filter.sections)
+    {
+        const auto root = std::sqrt (std::complex<double> (s.a1 * s.a1 - 4.0 * s.a2));
+        poles.push_back (0.5 * (-s.a1 + root));
+        poles.push_back (0.5 * (-s.a1 - root));
+    }
+    return poles;
+}
+
+// The pair's limit as "FORMANT" shows it with the mix at 1: the kernel then
+// gives 1.333 x 1.333 x the pair's output.
+const float formantLimit = 1.333f * (1.333f * 1.0f);
+
+// Sets slot 0 of the rig for "FORMANT" (or the AM variants, which take vowel 1).
+void setFormant (KernelRig& rig, int vowel, float mix)
+{
+    rig.set (0, p::vowel, static_cast<float> (vowel) / 3.0f);
+    rig.set (0, p::fc, 2000.0f);
+    rig.set (0, p::mix, mix);
+    rig.set (0, p::freq1, 2000.0f);
+    rig.set (0, p::amount, 1.0f);
+}
 } // namespace
 
-TEST (FormantFilter, VowelDesignExpandsTheFormantPoles)
+TEST (FormantFilter, VowelPolesAreTheFormantPolesInsideTheUnitCircle)
 {
-    for (const float fs : {44100.0f, 96000.0f})
+    for (const float fs : {8000.0f, 11025.0f, 22050.0f, 44100.0f, 48000.0f, 88200.0f, 96000.0f, 176400.0f, 192000.0f})
         for (int vowel = 0; vowel < 4; ++vowel)
         {
-            // The product of the three conjugate pairs' quadratics, in double.
-            std::array<double, 7> a{1.0};
-            for (std::size_t i = 0; i < 3; ++i)
-            {
-                const auto& row = vowelTable[static_cast<std::size_t> (vowel)];
-                const double r = std::exp (-M_PI * static_cast<double> (row.bandwidth[i] / fs));
-                const double theta = 2.0 * M_PI * static_cast<double> (row.frequency[i] / fs);
-                const double q[3] = {1.0, -2.0 * r * std::cos (theta), r * r};
-                std::array<double, 7> next{};
-                for (std::size_t k = 0; k < 7; ++k)
-                    for (std::size_t j = 0; j < 3 && j <= k; ++j)
-                        next[k] += q[j] * a[k - j];
-                a = next;
-            }
-
             FormantFilter filter;
             designVowel (filter, vowel, fs);
             EXPECT_EQ (filter.designedVowel, vowel);
-            EXPECT_EQ (filter.weights[0], 1.0f);
-            for (std::size_t k = 1; k < 7; ++k)
-                EXPECT_NEAR (filter.weights[k], a[k], 2.0e-4) << vowel << " " << k;
+
+            const auto poles = stagePoles (filter);
+            ASSERT_EQ (poles.size(), 6u);
+            for (const auto& pole : poles)
+                EXPECT_LT (std::abs (pole), 1.0) << "vowel " << vowel << " at " << fs;
+
+            const auto& row = vowelTable[static_cast<std::size_t> (vowel)];
+            for (std::size_t i = 0; i < 3; ++i)
+            {
+                const double r = std::exp (-M_PI * static_cast<double> (row.bandwidth[i]) / static_cast<double> (fs));
+                const double theta = 2.0 * M_PI * static_cast<double> (row.frequency[i]) / static_cast<double> (fs);
+                double nearest = 1.0;
+                for (const auto& pole : poles)
+                    nearest = std::min (nearest, std::abs (pole - std::polar (r, theta)));
+                EXPECT_LT (nearest, 1.0e-9) << "formant " << i << " of vowel " << vowel << " at " << fs;
+            }
+        }
+}
+
+TEST (FormantFilter, RatesWithoutAStableDesignLeaveTheStagePassing)
+{
+    for (const float fs : {0.0f, -48000.0f, notANumber, std::numeric_limits<float>::infinity()})
+    {
+        FormantFilter filter;
+        designVowel (filter, 2, fs);
+        EXPECT_EQ (filter.designedVowel, 2);
+        EXPECT_EQ (filter.gain, 1.0) << fs;
+        EXPECT_EQ (filter.sections, (std::array<VowelSection, 3>{})) << fs;
+        EXPECT_EQ (vowelStage (filter, 0.25f), 0.25f) << fs;
+        EXPECT_EQ (vowelStage (filter, -0.5f), -0.5f) << fs;
+    }
+}
+
+TEST (FormantFilter, VowelStagePeaksAtUnityOnTheFormants)
+{
+    constexpr int n = 65536;
+    for (const float fs : {44100.0f, 48000.0f, 96000.0f, 192000.0f})
+        for (int vowel = 0; vowel < 4; ++vowel)
+        {
+            const auto gain = stageSpectrum (vowel, fs, n);
+            const double binWidth = static_cast<double> (fs) / n;
+            const double top = *std::max_element (gain.begin(), gain.end());
+            EXPECT_LE (top, 1.0 + 1.0e-4) << "never amplifies: vowel " << vowel << " at " << fs;
+            EXPECT_GE (top, 0.99) << "peaks at unity: vowel " << vowel << " at " << fs;
+
+            // Each formant is a resonance: the largest gain within 8 % of it
+            // lies within 0.5 % of it and is more than 1.5 times the gain 8 %
+            // to either side.
+            for (const float formant : vowelTable[static_cast<std::size_t> (vowel)].frequency)
+            {
+                const double f = formant;
+                const auto bin = [&] (double hz) { return static_cast<std::size_t> (std::lround (hz / binWidth)); };
+                std::size_t best = bin (0.92 * f);
+                for (std::size_t k = best; k <= bin (1.08 * f); ++k)
+                    if (gain[k] > gain[best])
+                        best = k;
+                EXPECT_NEAR (static_cast<double> (best) * binWidth, f, 0.005 * f) << "vowel " << vowel << " at " << fs;
+                EXPECT_GT (gain[best], 1.5 * gain[bin (0.92 * f)]) << "vowel " << vowel << " " << f << " at " << fs;
+                EXPECT_GT (gain[best], 1.5 * gain[bin (1.08 * f)]) << "vowel " << vowel << " " << f << " at " << fs;
+            }
         }
 }
 
@@ -157,7 +253,7 @@ TEST (FormantFilter, BandPassFollowsTheLfoAndNonNumbersChangeNothing)
     const auto before = filter;
     EXPECT_EQ (formantProcess (filter, notANumber, 3, 0.5f, 0.5f, 1000.0f, fs), 0.0f);
     EXPECT_EQ (filter.designedVowel, 1);
-    EXPECT_EQ (filter.history, before.history);
+    EXPECT_EQ (filter.sections, before.sections);
     EXPECT_EQ (filter.filter.low, before.filter.low);
     EXPECT_EQ (filter.pair.output, before.pair.output);
     EXPECT_EQ (filter.normaliser.peak, before.normaliser.peak);
@@ -167,7 +263,7 @@ TEST (FormantFilter, BandPassFollowsTheLfoAndNonNumbersChangeNothing)
     EXPECT_EQ (banks.filter (3).designedVowel, 2) << "designed before its first output";
     clearFormantMemories (banks);
     EXPECT_EQ (banks.filter (3).designedVowel, noVowel);
-    EXPECT_EQ (banks.filter (3).history, (std::array<float, 6>{}));
+    EXPECT_EQ (banks.filter (3).sections, (std::array<VowelSection, 3>{}));
     EXPECT_EQ (banks.filter (3).pair.peak.peak, 0.0f);
     EXPECT_EQ (&banks.filter (99), &banks.filter (9));
 }
@@ -300,4 +396,89 @@ TEST (FormantKernels, AbsurdParametersStayFiniteAndBounded)
                 }
         }
     }
+}
+
+TEST (FormantKernels, NoiseAt26DbBelowFullScaleStaysOffTheLimiter)
+{
+    for (const double rate : {8000.0, 44100.0, 48000.0, 96000.0, 192000.0})
+    {
+        KernelRig rig (rate);
+        const int count = static_cast<int> (rate / 2);
+        for (int vowel = 0; vowel < 4; ++vowel)
+            for (const float lfo : {0.0f, 0.5f, 1.0f})
+            {
+                clearFormantMemories (rig.banks().formants);
+                setFormant (rig, vowel, 1.0f);
+                int atLimit = 0;
+                double in = 0.0, out = 0.0;
+                for (int n = 0; n < count; ++n)
+                {
+                    const float l = 0.05f * noise (n), r = 0.05f * noise (n + 99991);
+                    const auto y = rig.run (0, kernelId::formant, l, r, lfo);
+                    atLimit += (std::abs (y.left) >= formantLimit) + (std::abs (y.right) >= formantLimit);
+                    in += static_cast<double> (l * l + r * r);
+                    out += static_cast<double> (y.left * y.left + y.right * y.right);
+                }
+                ASSERT_EQ (rig.banks().formants.filters[0].designedVowel, vowel);
+                EXPECT_LE (atLimit, count / 50)
+                    << "1 % of both channels: vowel " << vowel << " lfo " << lfo << " at " << rate;
+                EXPECT_GT (out, 1.0e-4 * in)
+                    << "the vowel still sounds: vowel " << vowel << " lfo " << lfo << " at " << rate;
+            }
+    }
+}
+
+TEST (FormantKernels, QuietNoiseLeavesTheRegistersAtOneAtEveryRate)
+{
+    const std::pair<int, int> runs[] = {{kernelId::formant, 0},      {kernelId::formant, 1},
+                                        {kernelId::formant, 2},      {kernelId::formant, 3},
+                                        {kernelId::formantAmDsb, 1}, {kernelId::formantAmSsb, 1}};
+    for (const double rate : {8000.0, 11025.0, 44100.0, 96000.0, 192000.0})
+    {
+        KernelRig rig (rate);
+        for (const auto& [id, vowel] : runs)
+            for (const float lfo : {0.0f, 1.0f})
+            {
+                clearFormantMemories (rig.banks().formants);
+                setFormant (rig, vowel, 0.7f);
+                for (int n = 0; n < static_cast<int> (rate / 4); ++n)
+                    (void)rig.run (0, id, 0.05f * noise (n), 0.05f * noise (n + 99991), lfo);
+                for (const int object : {0, 1})
+                {
+                    const auto& filter = rig.banks().formants.filters[static_cast<std::size_t> (object)];
+                    EXPECT_EQ (filter.designedVowel, vowel);
+                    EXPECT_LE (filter.pair.peak.peak, 1.0f)
+                        << id << " vowel " << vowel << " lfo " << lfo << " at " << rate;
+                    EXPECT_LE (filter.normaliser.peak, 1.0f) << id << " vowel " << vowel << " at " << rate;
+                    EXPECT_LE (filter.pair.lower, filter.pair.half - filter.pair.q) << id << " at " << rate;
+                }
+            }
+    }
+}
+
+TEST (FormantKernels, PairsRecoverAfterAbsurdSettings)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    const int ids[] = {kernelId::formant, kernelId::formantAmDsb, kernelId::formantAmSsb};
+    for (const double rate : {44100.0, 192000.0})
+        for (const float v : {1.0e30f, -1.0e30f, inf})
+        {
+            KernelRig rig (rate);
+            for (std::size_t k = 0; k < numKernelParams; ++k)
+                rig.set (0, k, v);
+            for (const int id : ids)
+                for (int n = 0; n < 256; ++n)
+                    (void)rig.run (0, id, noise (n), -noise (n), 0.7f);
+
+            setFormant (rig, 1, 0.7f);
+            for (const int id : ids)
+                for (int n = 0; n < static_cast<int> (rate); ++n)
+                    (void)rig.run (0, id, 0.05f * noise (n), 0.05f * noise (n + 99991), 0.4f);
+            for (const int object : {0, 1})
+            {
+                const auto& pair = rig.banks().formants.filters[static_cast<std::size_t> (object)].pair;
+                EXPECT_FALSE (pair.recovering) << v << " at " << rate;
+                EXPECT_LE (pair.peak.peak, 1.0f) << v << " at " << rate;
+            }
+        }
 }
