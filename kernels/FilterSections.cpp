@@ -1,5 +1,6 @@
 #include "kernels/FilterSections.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace gatevox
@@ -39,12 +40,28 @@ void clearHistory (BiquadSection& section) noexcept
     section.x1 = section.x2 = section.y1 = section.y2 = 0.0f;
 }
 
+namespace
+{
+// The angle 2 pi fc / fs of a low- or high-pass design. A negative fc designs
+// as its mirror; with |sin w| in the designs, so does one between half the
+// rate and the rate, instead of putting the poles outside. Below the smallest
+// angle 1 - cos w is lost to rounding and the poles sit on z = 1, so the
+// section holds or ramps its history instead of filtering; the design stays
+// at that angle (7 Hz at 44.1 kHz, 15 Hz at 96 kHz). A value that is not a
+// number stays one.
+[[nodiscard]] float designAngle (float fc, float fs) noexcept
+{
+    constexpr float smallestAngle = 0.001f;
+    return std::max (std::abs (twoPi * fc / fs), smallestAngle);
+}
+} // namespace
+
 // The usual second-order designs, numerator and denominator scaled by 2Q.
 BiquadCoefficients designLowPass (float fc, float q, float fs) noexcept
 {
-    const float w = twoPi * fc / fs;
+    const float w = designAngle (fc, fs);
     const float c = std::cos (w);
-    const float s = std::sin (w);
+    const float s = std::abs (std::sin (w));
     const float d = 2.0f * q + s;
 
     BiquadCoefficients k;
@@ -59,9 +76,9 @@ BiquadCoefficients designLowPass (float fc, float q, float fs) noexcept
 
 BiquadCoefficients designHighPass (float fc, float q, float fs) noexcept
 {
-    const float w = twoPi * fc / fs;
+    const float w = designAngle (fc, fs);
     const float c = std::cos (w);
-    const float s = std::sin (w);
+    const float s = std::abs (std::sin (w));
     const float d = 2.0f * q + s;
 
     BiquadCoefficients k;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <limits>
@@ -116,6 +117,32 @@ TEST (BiquadKernels, NeighbouringSlotsShareSectionsUnlessTheKeyDiffers)
     (void)rig.run (1, kernelId::hpf12dB, 0.1f, 0.25f, 0.0f);
     EXPECT_EQ (shared.x2, 0.0f) << "another key clears it";
     EXPECT_EQ (shared.ownerKey, kernelId::hpf12dB);
+}
+
+// The envelope can take Fc to 0 or a hair below it. There the designs put
+// the poles on or beyond z = 1, where a section ramped the slope it held, or
+// grew without bound; now it filters at a few hertz and, once the switch from
+// 3 kHz has died away, stays within the input's range.
+TEST (BiquadKernels, CutoffAtOrBelowZeroHertzSettles)
+{
+    for (const int kernel : {kernelId::lpf12dB, kernelId::lpf24dB, kernelId::hpf12dB, kernelId::hpf24dB})
+        for (const float fc : {0.0f, -3.0f})
+        {
+            KernelRig rig (96000.0);
+            rig.set (0, p::q, 1.414f), rig.set (0, p::mix, 1.0f), rig.set (0, p::fmin, 1.0f);
+            rig.set (0, p::fc, 3000.0f);
+            for (int i = 0; i < 100; ++i)
+                (void)rig.run (0, kernel, signal (i), signal (i + 7));
+            rig.set (0, p::fc, fc);
+            float peak = 0.0f;
+            for (int i = 0; i < 48000; ++i)
+            {
+                const auto out = rig.run (0, kernel, 0.5f * signal (i), 0.5f * signal (i + 3));
+                if (i >= 36000)
+                    peak = std::max ({peak, std::abs (out.left), std::abs (out.right)});
+            }
+            EXPECT_LT (peak, 1.0f) << kernelNameOfId (kernel) << " at " << fc << " Hz";
+        }
 }
 
 TEST (BiquadKernels, NotANumberPassesOnItsOwnChannelOnly)
