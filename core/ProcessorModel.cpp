@@ -77,8 +77,7 @@ void ProcessorModel::reset() noexcept
     for (int s = 0; s < numSlots; ++s)
     {
         lfo (s).setWaveformNumber (0);
-        lfo (s).generate (0, 0.5, 0.0);
-        lfo (s).expand();
+        lfo (s).rebuild (0, 0.5, 0.0, RebuildTiming::now);
         envelope (s).reset();
         rebuildEnvelope (s);
         processed &= ~(1u << s);

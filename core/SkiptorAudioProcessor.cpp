@@ -31,8 +31,6 @@ void SkiptorAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
 
 void SkiptorAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
-    // Automation that came before the state must not land after it.
-    model->applyPendingRebuilds();
     gatevox::restoreHostStateBlock (*model, data, sizeInBytes);
 }
 
@@ -43,7 +41,6 @@ gatevox::PresetResult SkiptorAudioProcessor::savePreset (const juce::String& nam
 
 gatevox::PresetResult SkiptorAudioProcessor::loadPreset (const juce::String& name)
 {
-    model->applyPendingRebuilds();
     return gatevox::loadPreset (*model, gatevox::defaultPresetFolder(), name, editorLock);
 }
 
@@ -55,12 +52,6 @@ juce::StringArray SkiptorAudioProcessor::presetNames() const
 bool SkiptorAudioProcessor::changeGlobalOption (gatevox::GlobalOptions::Option option, float value)
 {
     return globalSettings.change (option, value);
-}
-
-void SkiptorAudioProcessor::resetToBlank()
-{
-    model->applyPendingRebuilds();
-    model->reset();
 }
 
 void SkiptorAudioProcessor::setParameterFromHost (int index, float value)

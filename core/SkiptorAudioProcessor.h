@@ -56,7 +56,7 @@ public:
     bool changeGlobalOption (gatevox::GlobalOptions::Option option, float value);
 
     // Puts the model back to the blank state ("<Blank>" in the preset list).
-    void resetToBlank();
+    void resetToBlank() { model->reset(); }
 
     // The editor's kernel choice for slot s: the kernel by name, with its
     // default parameter values and ranges. Off the audio thread.

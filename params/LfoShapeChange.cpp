@@ -8,11 +8,6 @@ namespace
 {
 constexpr float hostWaveFloorControl = 0.0125f;
 
-void rebuild (LfoWaveTable& table, std::int32_t number, double duty, double floor, RebuildTiming timing) noexcept
-{
-    table.rebuild (number, duty, floor, timing);
-}
-
 [[nodiscard]] bool takesFloor (std::int32_t number) noexcept
 {
     return number >= 2 && number <= 4;
@@ -35,12 +30,12 @@ void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v, RebuildTi
     case 5:
     case 6:
         table.setDuty (hostWaveDuty);
-        rebuild (table, w, hostWaveDuty, hostWaveFloor, timing);
+        table.rebuild (w, hostWaveDuty, hostWaveFloor, timing);
         slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
         return;
 
     case 1: // triangle: no duty
-        rebuild (table, w, hostWaveDuty, hostWaveFloor, timing);
+        table.rebuild (w, hostWaveDuty, hostWaveFloor, timing);
         slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
         return;
 
@@ -48,7 +43,7 @@ void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v, RebuildTi
     case 3:
         table.setDuty (1.0);
         table.setFloor (hostWaveFloor);
-        rebuild (table, w, 1.0, hostWaveFloor, timing);
+        table.rebuild (w, 1.0, hostWaveFloor, timing);
         slot.floats.waitingWrite (SlotSettings::dutyCycle, 1.0f);
         slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
         return;
@@ -56,13 +51,13 @@ void changeWaveform (SlotSettings& slot, LfoWaveTable& table, float v, RebuildTi
     case 4: // square
         table.setDuty (hostWaveDuty);
         table.setFloor (hostWaveFloor);
-        rebuild (table, w, hostWaveDuty, hostWaveFloor, timing);
+        table.rebuild (w, hostWaveDuty, hostWaveFloor, timing);
         slot.floats.waitingWrite (SlotSettings::dutyCycle, 0.5f);
         slot.floats.waitingWrite (SlotSettings::floor, hostWaveFloorControl);
         return;
 
     default: // user waves keep the slot's duty and floor controls
-        rebuild (table, w, hostWaveDuty, hostWaveFloor, timing);
+        table.rebuild (w, hostWaveDuty, hostWaveFloor, timing);
         return;
     }
 }
@@ -73,7 +68,7 @@ void changeDuty (LfoWaveTable& table, double duty, RebuildTiming timing) noexcep
     // duty); user waves are not.
     const std::int32_t w = table.waveformNumber();
     if (w >= 0 && w <= 6)
-        rebuild (table, w, duty, table.floor(), timing);
+        table.rebuild (w, duty, table.floor(), timing);
     table.setDuty (duty);
 }
 
@@ -82,7 +77,7 @@ void changeFloor (LfoWaveTable& table, double floor, RebuildTiming timing) noexc
     const std::int32_t w = table.waveformNumber();
     table.setFloor (floor);
     if (takesFloor (w))
-        rebuild (table, w, table.duty(), floor, timing);
+        table.rebuild (w, table.duty(), floor, timing);
 }
 
 } // namespace gatevox

@@ -219,8 +219,7 @@ void rebuildRestoredLfo (ProcessorModel& model, int s) noexcept
     table.setWaveformNumber (waveform);
     table.setDuty (duty);
     table.setFloor (floor);
-    table.generate (waveform, duty, floor);
-    table.expand();
+    table.rebuild (waveform, duty, floor, RebuildTiming::now);
 }
 
 } // namespace gatevox

@@ -141,6 +141,24 @@ TEST_F (Applier, SameWaveformTwiceRebuildsOnce)
     EXPECT_EQ (model->parameterValues[ix::lfoWave].get(), 4.5f / 14.0f);
 }
 
+TEST_F (Applier, DeferredRebuildsWaitForTheirCallerAndARebuildNowSupersedesThem)
+{
+    const auto generation = model->lfo (0).publishedGeneration();
+    setParameter (*model, ix::lfoWave, 4.0f / 14.0f, RebuildTiming::deferred);
+    setParameter (*model, ix::envelopeKnob, 0.9f, RebuildTiming::deferred);
+    EXPECT_EQ (model->lfo (0).publishedGeneration(), generation);
+    EXPECT_TRUE (model->applyPendingRebuilds());
+    EXPECT_EQ (sampled (model->lfo (0)), referenceTable (4, 0.5, static_cast<double> (0.0125f)));
+    EXPECT_FALSE (model->applyPendingRebuilds());
+
+    // A reset rebuilds every table at once: requests still waiting are stale.
+    setParameter (*model, ix::lfoWave, 2.0f / 14.0f, RebuildTiming::deferred);
+    setParameter (*model, ix::envelopeKnob, 0.1f, RebuildTiming::deferred);
+    model->reset();
+    EXPECT_FALSE (model->applyPendingRebuilds());
+    EXPECT_EQ (sampled (model->lfo (0)), referenceTable (0, 0.5, 0.0));
+}
+
 TEST_F (Applier, RampTakesFullDutyAndTheFloorThenFollowsTheDuty)
 {
     const auto hostFloor = static_cast<double> (0.0125f);
