@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// Components need the framework and its message manager on the thread that
-// runs the tests (under Xvfb in the test command).
+// Processors and components need the framework and its message manager on the
+// thread that runs the tests (the window's tests under Xvfb).
 int main (int argc, char** argv)
 {
     ::testing::InitGoogleTest (&argc, argv);
