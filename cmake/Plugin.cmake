@@ -40,6 +40,7 @@ gatevox_add_own_sources (Gatevox
     core/SkiptorParameter.cpp
     core/SkiptorRebuildWorker.cpp
     editor/PlaceholderEditor.cpp
+    editor/SkiptorFeel.cpp
     persistence/AttributeReader.cpp
     persistence/DocumentBuilder.cpp
     persistence/DocumentNumbers.cpp
