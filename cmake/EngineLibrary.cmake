@@ -50,6 +50,7 @@ add_library (gatevox_engine STATIC
     modulation/UserWaveStore.cpp
     params/LfoShapeChange.cpp
     params/ParameterApplier.cpp
+    params/ParameterReadBack.cpp
     params/ParameterLayout.cpp
     params/ParameterText.cpp)
 

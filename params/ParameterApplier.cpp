@@ -3,6 +3,7 @@
 #include "params/LfoShapeChange.h"
 #include "params/ParameterConversions.h"
 #include "params/ParameterLayout.h"
+#include "params/ParameterReadBack.h"
 
 namespace gatevox
 {
@@ -107,9 +108,11 @@ void apply (ProcessorModel& model, const ParameterAddress& a, float v, RebuildTi
         return;
     case F::layer:
         sequencer.ints.skippingWrite (SequencerState::layer, layerOf (v));
+        refreshStepParameterValues (model);
         return;
     case F::selectedPattern:
         sequencer.ints.skippingWrite (SequencerState::pattern, patternOf (v));
+        refreshStepParameterValues (model);
         return;
     case F::patternCount:
         sequencer.ints.skippingWrite (SequencerState::patternCount, patternOf (v));

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/ProcessorModel.h"
+
+namespace gatevox
+{
+
+// The normalised value that describes the model's current value of parameter
+// `index`: set through the parameter road, it leaves the model as it is. Where
+// the model keeps the last normalised value beside the value it acts on (the
+// kernel, waveform, snap, selector and knob families) and the two agree, that
+// value; otherwise the value the editor sends for the acting value. An index
+// outside 0-196 reads 0. Reads only; any thread.
+[[nodiscard]] float reportedParameterValue (ProcessorModel& model, int index) noexcept;
+
+// Writes every parameter's reported value into the table the host reads back,
+// for when the model changed other than through a parameter (construction,
+// reset, preset load, state restore). Never allocates and takes no lock.
+void refreshParameterValues (ProcessorModel& model) noexcept;
+
+// The same for "Step 1" to "Step 16" only, whose steps follow the edited
+// pattern and layer (the parameter road calls it when those change).
+void refreshStepParameterValues (ProcessorModel& model) noexcept;
+
+} // namespace gatevox
