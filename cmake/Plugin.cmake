@@ -39,13 +39,28 @@ gatevox_add_own_sources (Gatevox
     core/SkiptorAudioProcessor.cpp
     core/SkiptorParameter.cpp
     core/SkiptorRebuildWorker.cpp
+    editor/ControlStyle.cpp
+    editor/Images.cpp
+    editor/InstalledFeel.cpp
+    editor/MainGUI.cpp
+    editor/MainGUIActions.cpp
+    editor/MainGUITick.cpp
+    editor/PatternClipboard.cpp
     editor/PlaceholderEditor.cpp
+    editor/PresetDialog.cpp
+    editor/PresetShelf.cpp
+    editor/SequencerButtons.cpp
+    editor/SequencerLight.cpp
+    editor/SequencerTick.cpp
+    editor/SettingComponent.cpp
     editor/SkiptorFeel.cpp
+    editor/StepEditing.cpp
     persistence/AttributeReader.cpp
     persistence/DocumentBuilder.cpp
     persistence/DocumentNumbers.cpp
     persistence/DocumentText.cpp
     persistence/DocumentVocabulary.cpp
+    persistence/GlobalSettings.cpp
     persistence/GlobalSettingsFile.cpp
     persistence/HostStateDocument.cpp
     persistence/KernelDefaults.cpp
@@ -56,11 +71,14 @@ gatevox_add_own_sources (Gatevox
     persistence/SharedFolder.cpp
     persistence/StateBlock.cpp)
 
+include (cmake/Images.cmake)
+
 target_link_libraries (Gatevox
     PUBLIC
         gatevox_engine
     PRIVATE
         juce::juce_audio_utils
+        gatevox_images
         gatevox_juce_options)
 
 # Hosts name a VST2 plug-in after its file: "Gatevox.so", not "libGatevox.so".

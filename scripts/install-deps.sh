@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh          what building the plug-ins and the renderer needs
 #   scripts/install-deps.sh test     and what the tests need
 #   scripts/install-deps.sh bench    and what the benchmarks need
+#   scripts/install-deps.sh art      and what redrawing the window's pictures needs (tools/artwork)
 set -euo pipefail
 
 packages=(
@@ -15,8 +16,9 @@ packages=(
 case "${1:-}" in
     test) packages+=(libgtest-dev valgrind xvfb xauth lilv-utils clang-format git) ;;
     bench) packages+=(libbenchmark-dev) ;;
+    art) packages+=(libjpeg-turbo-progs pngquant fonts-dejavu-core) ;;
     "") ;;
-    *) echo "usage: $0 [test|bench]" >&2; exit 2 ;;
+    *) echo "usage: $0 [test|bench|art]" >&2; exit 2 ;;
 esac
 
 missing=()
