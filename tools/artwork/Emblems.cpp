@@ -154,8 +154,16 @@ void drawMakerEmblem (juce::Graphics& g, juce::Rectangle<float> area)
     g.fillPath (monogramShape);
 
     const auto nameArea = area.withTop (disc.getBottom() + nameHeight * 0.4f).withHeight (nameHeight * 1.2f);
-    const auto name =
-        placedText ("VELMONT", boldFont (nameHeight), nameArea, juce::Justification::centred, nameHeight * 0.28f);
+    // The name keeps its spacing in proportion and shrinks until it fits the width.
+    float letterHeight = nameHeight;
+    auto name =
+        placedText ("VELMONT", boldFont (letterHeight), nameArea, juce::Justification::centred, letterHeight * 0.28f);
+    while (name.getBounds().getWidth() > 0.92f * area.getWidth())
+    {
+        letterHeight *= 0.95f;
+        name = placedText ("VELMONT", boldFont (letterHeight), nameArea, juce::Justification::centred,
+                           letterHeight * 0.28f);
+    }
     drawPrinted (g, name, silverLight, juce::Colours::black.withAlpha (0.8f));
 }
 

@@ -111,7 +111,7 @@ void drawKnobSeat (juce::Graphics& g, juce::Rectangle<int> knob, const juce::Str
                                       centre.x + outer * std::sin (angle), centre.y - outer * std::cos (angle));
         g.setColour (juce::Colours::black.withAlpha (0.6f));
         g.drawLine (tick.withShortenedStart (-0.5f), major ? 2.4f : 1.6f);
-        g.setColour (scaleTick.withAlpha (major ? 0.95f : 0.7f));
+        g.setColour (scaleTick.withAlpha (major ? 1.0f : 0.8f));
         g.drawLine (tick, major ? 1.6f : 1.0f);
     }
 
