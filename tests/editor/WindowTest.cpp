@@ -1,0 +1,49 @@
+#include "tests/editor/EditorRig.h"
+#include "tests/editor/Snapshot.h"
+
+#include "editor/SkiptorFeel.h"
+
+#include <malloc.h>
+
+using namespace gatevox;
+
+using Window = EditorRig;
+
+TEST_F (Window, LooksAsReviewed)
+{
+    writeSteps (0, 0, {0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 5, 5, 5, 5});
+    model().sequencer.ints.skippingWrite (SequencerState::seqPosition, 3);
+    reopenWindow();
+    tick();
+    expectLooksLikeReference (*window, "window");
+}
+
+TEST_F (Window, SettingsPageLooksAsReviewed)
+{
+    processor.changeGlobalOption (GlobalOptions::patternFollowsSongPosition, 1.0f);
+    reopenWindow();
+    user::click (findNamed<juce::Component> (window->getTabPanel(), "Global Settings"));
+    expectLooksLikeReference (*window->getTabPanel().getCurrentContentComponent(), "global-settings");
+}
+
+TEST_F (Window, OpensAndClosesFiftyTimesLeavingNothingBehind)
+{
+    const auto heapInUse = [] { return static_cast<long long> (mallinfo2().uordblks); };
+    const int desktopWindows = juce::Desktop::getInstance().getNumComponents();
+    reopenWindow(); // pictures and fonts are cached from the first opening on
+    const auto heapBefore = heapInUse();
+
+    for (int i = 0; i < 50; ++i)
+    {
+        const juce::WeakReference<juce::LookAndFeel> feel (&window->getLookAndFeel());
+        ASSERT_NE (dynamic_cast<SkiptorFeel*> (feel.get()), nullptr);
+        tick();
+        window.reset();
+        EXPECT_EQ (feel.get(), nullptr) << "the window deletes its look-and-feel";
+        EXPECT_EQ (dynamic_cast<SkiptorFeel*> (&juce::LookAndFeel::getDefaultLookAndFeel()), nullptr);
+        reopenWindow();
+    }
+
+    EXPECT_EQ (juce::Desktop::getInstance().getNumComponents(), desktopWindows);
+    EXPECT_LT (heapInUse() - heapBefore, 512 * 1024) << "fifty windows' worth of memory stayed allocated";
+}
