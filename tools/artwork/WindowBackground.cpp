@@ -66,8 +66,8 @@ void drawHeader (juce::Graphics& g)
 
     drawScrew (g, {8.0f, 8.0f}, 3.5f, 0.6f);
     drawScrew (g, {792.0f, 8.0f}, 3.5f, 2.1f);
-    drawScrew (g, {8.0f, 108.0f}, 3.5f, 1.2f);
-    drawScrew (g, {792.0f, 108.0f}, 3.5f, 0.2f);
+    drawScrew (g, {8.0f, 110.0f}, 3.5f, 1.2f);
+    drawScrew (g, {792.0f, 110.0f}, 3.5f, 0.2f);
 }
 
 void drawPresetPlate (juce::Graphics& g)
@@ -90,23 +90,24 @@ void drawPresetPlate (juce::Graphics& g)
     g.strokePath (outline, juce::PathStrokeType (1.0f));
 }
 
-// The dark seat under a knob and its scale of eleven ticks from 7 to 5 o'clock.
+// The seat of a knob, its scale of eleven ticks from 7 to 5 o'clock and its caption above.
 void drawKnobSeat (juce::Graphics& g, juce::Rectangle<int> knob, const juce::String& caption)
 {
     const auto centre = knob.toFloat().getCentre();
-    const float seatRadius = 44.0f;
-    g.setGradientFill (juce::ColourGradient (juce::Colours::black.withAlpha (0.75f), centre.x, centre.y - seatRadius,
-                                             juce::Colours::white.withAlpha (0.12f), centre.x, centre.y + seatRadius,
-                                             false));
-    g.fillEllipse (juce::Rectangle<float> (2.0f * seatRadius, 2.0f * seatRadius).withCentre (centre));
+    // A soft dark halo where the knob stands on the wood.
+    const float seatRadius = 42.0f;
+    juce::Path seat;
+    seat.addEllipse (juce::Rectangle<float> (2.0f * seatRadius, 2.0f * seatRadius).withCentre (centre));
+    softShadow (g, seat, juce::Colours::black.withAlpha (0.85f), 7, {0, 2});
 
     constexpr int ticks = 11;
     for (int i = 0; i < ticks; ++i)
     {
         const float angle = 1.2f * pi + 1.6f * pi * static_cast<float> (i) / static_cast<float> (ticks - 1);
         const bool major = i == 0 || i == ticks - 1 || i == ticks / 2;
-        const float inner = 46.0f;
-        const float outer = major ? 51.0f : 49.0f;
+        // The scale stays clear of the cap (radius 41) and above the wood's lower edge.
+        const float inner = 43.5f;
+        const float outer = major ? 47.5f : 46.0f;
         const juce::Line<float> tick (centre.x + inner * std::sin (angle), centre.y - inner * std::cos (angle),
                                       centre.x + outer * std::sin (angle), centre.y - outer * std::cos (angle));
         g.setColour (juce::Colours::black.withAlpha (0.6f));

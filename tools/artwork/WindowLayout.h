@@ -8,7 +8,7 @@
 namespace gatevox::artwork::windowLayout
 {
 const juce::Rectangle<int> window{0, 0, 800, 500};
-constexpr int headerHeight = 118;
+constexpr int headerHeight = 120;
 const juce::Rectangle<float> emblem{20.0f, 10.0f, 60.0f, 60.0f};
 const juce::Rectangle<float> wordmark{90.0f, 16.0f, 250.0f, 48.0f};
 const juce::Rectangle<float> presetPlate{26.0f, 75.0f, 322.0f, 34.0f};
