@@ -7,6 +7,8 @@
 
 #include "kernels/KernelCatalogue.h"
 #include "params/ParameterApplier.h"
+#include "params/ParameterLayout.h"
+#include "params/ParameterReadBack.h"
 
 #include <algorithm>
 #include <limits>
@@ -20,8 +22,45 @@ SkiptorAudioProcessor::SkiptorAudioProcessor()
 {
     globalSettings.load();
 
+    gatevox::refreshParameterValues (*model);
+    for (std::size_t index = 0; index < blankValues.size(); ++index)
+        blankValues[index] = model->parameterValues[index];
+
     for (int index = 0; index < gatevox::numAutomationParameters; ++index)
         addParameter (new SkiptorParameter (*this, index));
+}
+
+SkiptorAudioProcessor::~SkiptorAudioProcessor()
+{
+    cancelPendingUpdate();
+}
+
+float SkiptorAudioProcessor::blankValue (int index) const noexcept
+{
+    return blankValues[static_cast<std::size_t> (std::clamp (index, 0, gatevox::numAutomationParameters - 1))];
+}
+
+void SkiptorAudioProcessor::publishModelToHost()
+{
+    gatevox::refreshParameterValues (*model);
+    updateHostDisplay (ChangeDetails().withParameterInfoChanged (true));
+}
+
+void SkiptorAudioProcessor::forwardHostDisplayChange()
+{
+    if (hostDisplayStale.exchange (false, std::memory_order_relaxed))
+        triggerAsyncUpdate();
+}
+
+void SkiptorAudioProcessor::handleAsyncUpdate()
+{
+    updateHostDisplay (ChangeDetails().withParameterInfoChanged (true));
+}
+
+void SkiptorAudioProcessor::resetToBlank()
+{
+    model->reset();
+    publishModelToHost();
 }
 
 void SkiptorAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
@@ -32,6 +71,7 @@ void SkiptorAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
 void SkiptorAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
     gatevox::restoreHostStateBlock (*model, data, sizeInBytes);
+    publishModelToHost();
 }
 
 gatevox::PresetResult SkiptorAudioProcessor::savePreset (const juce::String& name)
@@ -41,7 +81,10 @@ gatevox::PresetResult SkiptorAudioProcessor::savePreset (const juce::String& nam
 
 gatevox::PresetResult SkiptorAudioProcessor::loadPreset (const juce::String& name)
 {
-    return gatevox::loadPreset (*model, gatevox::defaultPresetFolder(), name, editorLock);
+    const auto result = gatevox::loadPreset (*model, gatevox::defaultPresetFolder(), name, editorLock);
+    if (result == gatevox::PresetResult::done)
+        publishModelToHost();
+    return result;
 }
 
 juce::StringArray SkiptorAudioProcessor::presetNames() const
@@ -58,6 +101,8 @@ void SkiptorAudioProcessor::setParameterFromHost (int index, float value)
 {
     gatevox::setParameter (*model, index, value,
                            isNonRealtime() ? gatevox::RebuildTiming::now : gatevox::RebuildTiming::deferred);
+    if (index == gatevox::parameterIndex::layer || index == gatevox::parameterIndex::selectedPattern)
+        hostDisplayStale.store (true, std::memory_order_relaxed);
 }
 
 void SkiptorAudioProcessor::setParameterNotifyingHost (int index, float value)

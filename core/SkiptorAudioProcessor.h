@@ -10,11 +10,11 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 
 // The plug-in's processor: owns the engine model and adapts it to the host.
-class SkiptorAudioProcessor final : public juce::AudioProcessor
+class SkiptorAudioProcessor final : public juce::AudioProcessor, private juce::AsyncUpdater
 {
 public:
     SkiptorAudioProcessor();
-    ~SkiptorAudioProcessor() override = default;
+    ~SkiptorAudioProcessor() override;
 
     const juce::String getName() const override { return "Gatevox"; }
 
@@ -56,7 +56,7 @@ public:
     bool changeGlobalOption (gatevox::GlobalOptions::Option option, float value);
 
     // Puts the model back to the blank state ("<Blank>" in the preset list).
-    void resetToBlank() { model->reset(); }
+    void resetToBlank();
 
     // The editor's kernel choice for slot s: the kernel by name, with its
     // default parameter values and ranges. Off the audio thread.
@@ -76,15 +76,30 @@ public:
     // for a caller that needs the new LFO table or envelope at once.
     void applyPendingRebuilds() { model->applyPendingRebuilds(); }
 
+    // The value a parameter reads back in the blank state, which hosts take
+    // as its default.
+    [[nodiscard]] float blankValue (int index) const noexcept;
+
     [[nodiscard]] gatevox::ProcessorModel& getModel() noexcept { return *model; }
     [[nodiscard]] juce::CriticalSection& getEditorLock() noexcept { return editorLock; }
 
 private:
     [[nodiscard]] std::optional<gatevox::HostPosition> hostPosition() const;
 
+    // After the model changed other than through a parameter: every parameter
+    // reads back the model's value, and the host is told to show it again.
+    void publishModelToHost();
+    // The rebuild worker's poll: a pattern or layer change from host automation
+    // (perhaps on the audio thread) asks for the host's display to be updated
+    // from the message thread.
+    void forwardHostDisplayChange();
+    void handleAsyncUpdate() override;
+
     std::unique_ptr<gatevox::ProcessorModel> model;
     gatevox::RenderLoop renderLoop;
-    SkiptorRebuildWorker rebuildWorker{*model};
+    std::array<float, gatevox::numAutomationParameters> blankValues{};
+    std::atomic<bool> hostDisplayStale{false};
+    SkiptorRebuildWorker rebuildWorker{*model, [this] { forwardHostDisplayChange(); }};
     std::array<gatevox::KernelDefaultsLoader, gatevox::numSlotRecords> kernelDefaults;
     gatevox::GlobalSettingsFile globalSettings;
     juce::CriticalSection editorLock;

@@ -17,6 +17,11 @@ float SkiptorParameter::getValue() const
     return gatevox::parameterValue (processor.getModel(), index);
 }
 
+float SkiptorParameter::getDefaultValue() const
+{
+    return processor.blankValue (index);
+}
+
 void SkiptorParameter::setValue (float newValue)
 {
     processor.setParameterFromHost (index, newValue);

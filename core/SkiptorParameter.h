@@ -16,7 +16,7 @@ public:
 
     float getValue() const override;
     void setValue (float newValue) override;
-    float getDefaultValue() const override { return 0.0f; }
+    float getDefaultValue() const override;
     juce::String getName (int maximumStringLength) const override;
     juce::String getLabel() const override { return {}; }
     juce::String getText (float value, int maximumStringLength) const override;

@@ -5,7 +5,8 @@ SkiptorRebuildWorker::SharedThread::SharedThread() : juce::TimeSliceThread ("Gat
     startThread();
 }
 
-SkiptorRebuildWorker::SkiptorRebuildWorker (gatevox::ProcessorModel& modelToServe) : model (modelToServe)
+SkiptorRebuildWorker::SkiptorRebuildWorker (gatevox::ProcessorModel& modelToServe, std::function<void()> alsoOnPoll)
+    : model (modelToServe), onPoll (std::move (alsoOnPoll))
 {
     thread->addTimeSliceClient (this);
 }
@@ -19,5 +20,6 @@ SkiptorRebuildWorker::~SkiptorRebuildWorker()
 int SkiptorRebuildWorker::useTimeSlice()
 {
     model.applyPendingRebuilds();
+    onPoll();
     return pollMilliseconds;
 }

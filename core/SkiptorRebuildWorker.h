@@ -4,6 +4,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include <functional>
+
 // Applies one model's pending LFO table and envelope rebuilds in the
 // background. One thread serves every processor in the process and polls each
 // model every few milliseconds: the threads that request rebuilds (the audio
@@ -13,7 +15,8 @@ class SkiptorRebuildWorker final : private juce::TimeSliceClient
 public:
     static constexpr int pollMilliseconds = 5;
 
-    explicit SkiptorRebuildWorker (gatevox::ProcessorModel& modelToServe);
+    // `alsoOnPoll` runs on the worker's thread after each poll of the model.
+    SkiptorRebuildWorker (gatevox::ProcessorModel& modelToServe, std::function<void()> alsoOnPoll);
     ~SkiptorRebuildWorker() override;
 
 private:
@@ -25,6 +28,7 @@ private:
     int useTimeSlice() override;
 
     gatevox::ProcessorModel& model;
+    const std::function<void()> onPoll;
     juce::SharedResourcePointer<SharedThread> thread;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SkiptorRebuildWorker)

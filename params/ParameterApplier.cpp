@@ -108,11 +108,9 @@ void apply (ProcessorModel& model, const ParameterAddress& a, float v, RebuildTi
         return;
     case F::layer:
         sequencer.ints.skippingWrite (SequencerState::layer, layerOf (v));
-        refreshStepParameterValues (model);
         return;
     case F::selectedPattern:
         sequencer.ints.skippingWrite (SequencerState::pattern, patternOf (v));
-        refreshStepParameterValues (model);
         return;
     case F::patternCount:
         sequencer.ints.skippingWrite (SequencerState::patternCount, patternOf (v));
@@ -157,6 +155,7 @@ void setParameter (ProcessorModel& model, int index, float value, RebuildTiming 
     const float stored = clampNormalised (value);
     model.parameterValues[static_cast<std::size_t> (index)] = stored;
     apply (model, *address, actingValue (stored), timing);
+    refreshDependentParameterValues (model, index);
 }
 
 } // namespace gatevox

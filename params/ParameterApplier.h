@@ -12,9 +12,9 @@ namespace gatevox
 // disciplines; LFO tables and envelope segments that depend on it are rebuilt
 // inside the call, or only requested when the timing defers them (the audio
 // thread's road: it then never rebuilds and never waits on another writer's
-// rebuild). A change of the edited pattern or layer also refreshes the table
-// entries of "Step 1" to "Step 16", which address its steps. Any thread; several may call at once. Never allocates and
-// takes no lock.
+// rebuild). The table entries of other parameters whose model values the write
+// changed are read back again (see refreshDependentParameterValues). Any thread; several may call at once. Never
+// allocates and takes no lock.
 void setParameter (ProcessorModel& model, int index, float value, RebuildTiming timing = RebuildTiming::now) noexcept;
 
 } // namespace gatevox

@@ -187,10 +187,9 @@ template <typename Target, typename Convert>
     return 0.0f;
 }
 
-void refresh (ProcessorModel& model, int first, int end) noexcept
+void refresh (ProcessorModel& model, int index) noexcept
 {
-    for (int index = first; index < end; ++index)
-        model.parameterValues[static_cast<std::size_t> (index)] = reportedParameterValue (model, index);
+    model.parameterValues[static_cast<std::size_t> (index)] = reportedParameterValue (model, index);
 }
 } // namespace
 
@@ -202,12 +201,37 @@ float reportedParameterValue (ProcessorModel& model, int index) noexcept
 
 void refreshParameterValues (ProcessorModel& model) noexcept
 {
-    refresh (model, 0, numAutomationParameters);
+    for (int index = 0; index < numAutomationParameters; ++index)
+        refresh (model, index);
 }
 
-void refreshStepParameterValues (ProcessorModel& model) noexcept
+void refreshDependentParameterValues (ProcessorModel& model, int index) noexcept
 {
-    refresh (model, parameterIndex::step, parameterIndex::step + numSteps);
+    const auto address = decodeParameter (index);
+    if (!address)
+        return;
+
+    const int s = address->slot;
+    switch (address->family)
+    {
+    case F::lfoWave:
+        refresh (model, parameterIndex::lfoDuty + s);
+        refresh (model, parameterIndex::lfoFloor + s);
+        return;
+    case F::kernelValue:
+    case F::kernelSelect:
+        for (int p = 0; p < 4; ++p)
+            if (parameterIndex::kernelValue + 4 * s + p != index)
+                refresh (model, parameterIndex::kernelValue + 4 * s + p);
+        return;
+    case F::layer:
+    case F::selectedPattern:
+        for (int step = 0; step < numSteps; ++step)
+            refresh (model, parameterIndex::step + step);
+        return;
+    default:
+        return;
+    }
 }
 
 } // namespace gatevox

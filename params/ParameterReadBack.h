@@ -18,8 +18,10 @@ namespace gatevox
 // reset, preset load, state restore). Never allocates and takes no lock.
 void refreshParameterValues (ProcessorModel& model) noexcept;
 
-// The same for "Step 1" to "Step 16" only, whose steps follow the edited
-// pattern and layer (the parameter road calls it when those change).
-void refreshStepParameterValues (ProcessorModel& model) noexcept;
+// After parameter `index` was set: reads back the other parameters whose model
+// values that write changed. A waveform change resets the slot's duty and
+// floor; a kernel knob or selector changes what the slot's other knobs show;
+// the edited pattern and layer choose the steps of "Step 1" to "Step 16".
+void refreshDependentParameterValues (ProcessorModel& model, int index) noexcept;
 
 } // namespace gatevox

@@ -423,12 +423,15 @@ TEST_F (Applier, NotANumberIsKeptInTheTableAndActsAsZero)
     for (int i = 0; i < numAutomationParameters; ++i)
         set (i, notANumber);
 
-    // "Step 1" to "Step 16" were read back again when the edited layer and
-    // pattern were written after them.
+    // The duties, steps and kernel knobs were read back again by the writes
+    // after them (waveforms, the edited layer and pattern, the selectors).
+    const auto within = [] (int i, int first, int count) { return i >= first && i < first + count; };
     for (int i = 0; i < numAutomationParameters; ++i)
     {
-        const bool step = i >= parameterIndex::step && i < parameterIndex::step + numSteps;
-        EXPECT_EQ (std::isnan (model->parameterValues[static_cast<std::size_t> (i)].get()), !step);
+        const bool readBack = within (i, parameterIndex::lfoDuty, numSlots) ||
+                              within (i, parameterIndex::step, numSteps) ||
+                              within (i, parameterIndex::kernelValue, 4 * numSlots);
+        EXPECT_EQ (std::isnan (model->parameterValues[static_cast<std::size_t> (i)].get()), !readBack);
         EXPECT_EQ (parameterValue (*model, i), 0.0f);
     }
 

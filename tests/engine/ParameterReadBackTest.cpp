@@ -109,13 +109,24 @@ TEST (ParameterReadBack, BlankModelReadsWhatTheEditorSends)
     EXPECT_EQ (reportedParameterValue (*model, parameterIndex::step), 0.0f);
 }
 
-TEST (ParameterReadBack, StepsFollowTheEditedPatternAndLayer)
+TEST (ParameterReadBack, WritesReadBackTheParametersTheyChange)
 {
     auto model = makeModel();
     model->writeStep (2, 1, 0, 3);
     setParameter (*model, parameterIndex::selectedPattern, 2.0f / 16.0f);
     EXPECT_EQ (static_cast<float> (model->parameterValues[parameterIndex::step]), 5.0f / 6.0f);
     setParameter (*model, parameterIndex::layer, 0.25f);
-    EXPECT_EQ (static_cast<float> (model->parameterValues[parameterIndex::step]), 3.0f / 6.0f);
-    EXPECT_EQ (static_cast<float> (model->parameterValues[parameterIndex::step + 1]), 5.0f / 6.0f);
+    const auto value = [&] (int index) { return static_cast<float> (model->parameterValues[std::size_t (index)]); };
+    EXPECT_EQ (value (parameterIndex::step), 3.0f / 6.0f);
+    EXPECT_EQ (value (parameterIndex::step + 1), 5.0f / 6.0f);
+
+    // A ramp waveform sets slot 2's duty to 1; knobs 1 and 2 of slot 1 on the
+    // same kernel parameter show the last knob's value.
+    setParameter (*model, parameterIndex::lfoDuty + 1, 0.3f);
+    setParameter (*model, parameterIndex::lfoWave + 1, 2.0f / 13.0f, RebuildTiming::deferred);
+    EXPECT_EQ (value (parameterIndex::lfoDuty + 1), 1.0f);
+    selectRangedKernelParameters (*model);
+    setParameter (*model, parameterIndex::kernelSelect + 1, 1.0f / static_cast<float> (numKernelParameters));
+    setParameter (*model, parameterIndex::kernelValue, 0.75f);
+    EXPECT_EQ (value (parameterIndex::kernelValue + 1), 0.75f);
 }

@@ -1,8 +1,12 @@
 #include "core/SkiptorAudioProcessor.h"
 
 #include "params/ParameterLayout.h"
+#include "params/ParameterReadBack.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
 
 namespace
 {
@@ -13,11 +17,52 @@ struct ChangeRecorder final : juce::AudioProcessorListener
         lastIndex = index;
         lastValue = value;
     }
-    void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override {}
+    void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails& details) override
+    {
+        displayChanges += details.parameterInfoChanged ? 1 : 0;
+    }
 
     int lastIndex = -1;
     float lastValue = -1.0f;
+    int displayChanges = 0;
 };
+
+void setRandomValues (SkiptorAudioProcessor& p, std::mt19937& random)
+{
+    std::uniform_real_distribution<float> unit (0.0f, 1.0f);
+    for (auto* parameter : p.getParameters())
+        parameter->setValue (unit (random));
+}
+
+juce::MemoryBlock state (SkiptorAudioProcessor& p)
+{
+    juce::MemoryBlock block;
+    p.getStateInformation (block);
+    return block;
+}
+
+// The families whose model values are numbers out of a few.
+bool quantised (int index)
+{
+    using F = gatevox::ParameterFamily;
+    switch (gatevox::decodeParameter (index)->family)
+    {
+    case F::lfoFrequency:
+    case F::lfoDuty:
+    case F::lfoPhase:
+    case F::effectGain:
+    case F::effectMix:
+    case F::slotGain:
+    case F::slotPan:
+    case F::envelopeOn:
+    case F::kernelValue:
+    case F::envelopeKnob:
+    case F::lfoFloor:
+        return false;
+    default:
+        return true;
+    }
+}
 } // namespace
 
 TEST (Parameters, TheProcessorPublishesTheTableInOrder)
@@ -29,7 +74,8 @@ TEST (Parameters, TheProcessorPublishesTheTableInOrder)
     {
         EXPECT_EQ (parameters[i]->getParameterIndex(), i);
         EXPECT_EQ (parameters[i]->getName (1024), juce::String (gatevox::parameterName (i)));
-        EXPECT_EQ (parameters[i]->getCurrentValueAsText(), "0");
+        EXPECT_EQ (parameters[i]->getValue(), gatevox::reportedParameterValue (p.getModel(), i));
+        EXPECT_EQ (parameters[i]->getDefaultValue(), parameters[i]->getValue());
     }
     EXPECT_EQ (parameters[88]->getName (1024), "Effect1 Param2 Val");
     EXPECT_EQ (parameters[73]->getName (5), "layer");
@@ -65,5 +111,49 @@ TEST (Parameters, TheEditorsRoadNotifiesTheHost)
 
     p.setParameterNotifyingHost (500, 0.5f); // outside the table: nothing happens
     EXPECT_EQ (recorder.lastIndex, 70);
+    p.removeListener (&recorder);
+}
+
+// A validator's sequence: random values, save, other random values, restore.
+// Every parameter then reads back its saved value (a quantised one the value
+// that selects the restored model value), and writing back what it reads
+// changes nothing.
+TEST (Parameters, RestoreResetAndPresetsReadBackTheModelAndTellTheHost)
+{
+    SkiptorAudioProcessor p;
+    ChangeRecorder recorder;
+    p.addListener (&recorder);
+    auto& parameters = p.getParameters();
+    std::mt19937 random (7);
+
+    setRandomValues (p, random);
+    std::vector<float> saved;
+    for (auto* parameter : parameters)
+        saved.push_back (parameter->getValue());
+    const auto savedState = state (p);
+
+    setRandomValues (p, random);
+    p.setStateInformation (savedState.getData(), static_cast<int> (savedState.getSize()));
+    EXPECT_EQ (recorder.displayChanges, 1);
+    const auto restored = state (p);
+    for (int i = 0; i < parameters.size(); ++i)
+    {
+        const float read = parameters[i]->getValue();
+        if (!quantised (i))
+        {
+            EXPECT_NEAR (read, saved[std::size_t (i)], 0.01f) << gatevox::parameterName (i);
+        }
+        parameters[i]->setValue (read);
+    }
+    EXPECT_EQ (state (p), restored);
+
+    // After a reset "Step 1" reads an empty step, and a host's write of 0
+    // makes it Fx 1.
+    p.resetToBlank();
+    EXPECT_EQ (recorder.displayChanges, 2);
+    auto* step1 = parameters[gatevox::parameterIndex::step];
+    EXPECT_EQ (step1->getValue(), 5.0f / 6.0f);
+    step1->setValue (0.0f);
+    EXPECT_EQ (p.getModel().steps.read (0, 0, 0), 0);
     p.removeListener (&recorder);
 }
