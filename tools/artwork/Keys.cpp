@@ -81,7 +81,7 @@ juce::Image darkButton (const juce::String& word, bool pressed, const juce::Imag
     const juce::Rectangle<float> area (3.5f, 2.5f, 76.0f, 21.0f);
     drawKeyBody (g, area, 8.0f, pressed ? darkKeyTop.brighter (0.3f) : darkKeyTop,
                  pressed ? darkKeyBottom.brighter (0.3f) : darkKeyBottom);
-    const auto text = placedText (word, boldFont (13.0f), area, juce::Justification::centred, 0.5f);
+    const auto text = placedText (word, boldFont (15.0f), area, juce::Justification::centred, 0.5f);
     g.setColour (juce::Colours::black.withAlpha (0.8f));
     g.fillPath (text, juce::AffineTransform::translation (0.0f, -1.0f));
     g.setColour (pressed ? juce::Colours::white : wordLight);

@@ -12,7 +12,8 @@ namespace gatevox::artwork
 // 83 x 27: a light grey raised key with its word in black; pressed, lit a little brighter.
 juce::Image lightKey (const juce::String& word, bool pressed, const juce::Image& backdrop);
 
-// 83 x 27: a small dark rounded button with its word in light grey.
+// 83 x 27: a small dark rounded button with its word in light grey, lettered large
+// enough to stay legible when its button shows it at three quarters of its size.
 juce::Image darkButton (const juce::String& word, bool pressed, const juce::Image& backdrop);
 
 // 60 x 25, transparent: a dark key with its word in grey, or in yellow when on.
