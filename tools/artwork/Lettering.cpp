@@ -2,6 +2,9 @@
 
 #include "tools/artwork/Surface.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace gatevox::artwork
 {
 namespace
@@ -23,18 +26,9 @@ juce::Typeface::Ptr boldTypeface()
     return typeface;
 }
 
-float capitalHeight (const juce::Font& font)
-{
-    return textOutline ("H", font).getBounds().getHeight();
-}
-} // namespace
-
-juce::Font boldFont (float height)
-{
-    return juce::Font (boldTypeface()).withHeight (height);
-}
-
-juce::Path textOutline (const juce::String& text, const juce::Font& font, float tracking)
+// The outline of a line of text with extra space between letters (in pixels),
+// its baseline at y = 0.
+juce::Path textOutline (const juce::String& text, const juce::Font& font, float tracking = 0.0f)
 {
     juce::GlyphArrangement glyphs;
     glyphs.addLineOfText (font, text, 0.0f, 0.0f);
@@ -45,6 +39,17 @@ juce::Path textOutline (const juce::String& text, const juce::Font& font, float 
     juce::Path outline;
     glyphs.createPath (outline);
     return outline;
+}
+
+float capitalHeight (const juce::Font& font)
+{
+    return textOutline ("H", font).getBounds().getHeight();
+}
+} // namespace
+
+juce::Font boldFont (float height)
+{
+    return juce::Font (boldTypeface()).withHeight (height);
 }
 
 juce::Path placedText (const juce::String& text, const juce::Font& font, juce::Rectangle<float> area,

@@ -9,10 +9,6 @@ namespace gatevox::artwork
 // so that every machine draws the same letters.
 juce::Font boldFont (float height);
 
-// The outline of a line of text with extra space between letters (in pixels),
-// its baseline at y = 0.
-juce::Path textOutline (const juce::String& text, const juce::Font& font, float tracking = 0.0f);
-
 // Places text within an area: horizontally by the justification's left, right
 // or centre, and vertically with its capitals centred, whatever its descenders.
 juce::Path placedText (const juce::String& text, const juce::Font& font, juce::Rectangle<float> area,

@@ -1,6 +1,7 @@
 #include "tools/artwork/Keys.h"
 #include "tools/artwork/Knobs.h"
 #include "tools/artwork/Panels.h"
+#include "tools/artwork/Surface.h"
 #include "tools/artwork/WindowBackground.h"
 #include "tools/artwork/WindowLayout.h"
 
@@ -20,14 +21,7 @@ juce::Image backdropBehind (const juce::Image& background, juce::Rectangle<int> 
 {
     constexpr int width = 83;
     constexpr int height = 27;
-    const auto area = windowLayout::pictureArea (button, width, height);
-    juce::Image result (juce::Image::RGB, width, height, true);
-    juce::Graphics g (result);
-    g.setImageResamplingQuality (juce::Graphics::highResamplingQuality);
-    g.drawImageTransformed (background, juce::AffineTransform::translation (-area.getX(), -area.getY())
-                                            .scaled (static_cast<float> (width) / area.getWidth(),
-                                                     static_cast<float> (height) / area.getHeight()));
-    return result;
+    return resampledCrop (background, windowLayout::pictureArea (button, width, height), width, height);
 }
 
 bool write (const juce::File& folder, const juce::String& name, const juce::Image& image)

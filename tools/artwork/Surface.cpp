@@ -46,12 +46,14 @@ void softShadow (juce::Graphics& g, const juce::Path& shape, juce::Colour colour
     juce::DropShadow (colour, radius, offset).drawForPath (g, shape);
 }
 
-juce::Image resampledCrop (const juce::Image& source, juce::Rectangle<int> area, int width, int height)
+juce::Image resampledCrop (const juce::Image& source, juce::Rectangle<float> area, int width, int height)
 {
     juce::Image result (juce::Image::RGB, width, height, true);
     juce::Graphics g (result);
     g.setImageResamplingQuality (juce::Graphics::highResamplingQuality);
-    g.drawImage (source, 0, 0, width, height, area.getX(), area.getY(), area.getWidth(), area.getHeight());
+    g.drawImageTransformed (source, juce::AffineTransform::translation (-area.getX(), -area.getY())
+                                        .scaled (static_cast<float> (width) / area.getWidth(),
+                                                 static_cast<float> (height) / area.getHeight()));
     return result;
 }
 

@@ -24,6 +24,6 @@ void lightFromAbove (juce::Graphics& g, juce::Rectangle<float> area, float highl
 void softShadow (juce::Graphics& g, const juce::Path& shape, juce::Colour colour, int radius, juce::Point<int> offset);
 
 // A part of a picture resampled to a new size, e.g. the window's background behind a key.
-juce::Image resampledCrop (const juce::Image& source, juce::Rectangle<int> area, int width, int height);
+juce::Image resampledCrop (const juce::Image& source, juce::Rectangle<float> area, int width, int height);
 
 } // namespace gatevox::artwork
