@@ -76,8 +76,8 @@ juce::Image mottledMetal (int width, int height, std::uint32_t seed)
         auto colour = blend (grey, brown, (tint.fractal (fx / 170.0f, fy / 170.0f, 3) - 0.3f) * 1.8f);
         colour = blend (colour, dark, 1.6f * (0.55f - large));
         const float grain = blotch.grain (x, y) - 0.5f;
-        const float pit = spots < 0.28f ? 0.82f : 1.0f;
-        return scaled (colour, (0.86f + 0.3f * fine + 0.09f * grain + 0.06f * brushing) * pit);
+        const float pit = spots < 0.24f ? 0.86f : 1.0f;
+        return scaled (colour, (0.88f + 0.26f * fine + 0.07f * grain + 0.1f * brushing) * pit);
     };
     return shadePixels (width, height, juce::Image::RGB, shade);
 }

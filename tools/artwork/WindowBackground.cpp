@@ -212,6 +212,12 @@ juce::Image windowBackground()
     juce::Graphics g (image);
     const auto whole = layout::window.toFloat();
     drawScratches (g, whole, 260);
+    // A broad sheen across the metal from the upper left, as from a window.
+    juce::ColourGradient sheen (juce::Colours::transparentWhite, 0.0f, 120.0f, juce::Colours::transparentWhite, 800.0f,
+                                500.0f, false);
+    sheen.addColour (0.42, juce::Colours::white.withAlpha (0.07f));
+    g.setGradientFill (sheen);
+    g.fillRect (whole);
     lightFromAbove (g, whole, 0.08f, 0.3f);
     vignette (g, whole, 0.55f);
 
