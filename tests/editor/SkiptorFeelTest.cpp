@@ -110,6 +110,15 @@ TEST_F (SkiptorFeelTest, ComboBoxBodyAndArrowFollowTheBoxSize)
     EXPECT_GE (light.getPixelAt (20, 12).getRed(), 0xdd);
     EXPECT_EQ (light.getPixelAt (20, 12).getAlpha(), 0xff);
     EXPECT_EQ (light.getPixelAt (arrowPoint (142).x, arrowPoint (142).y).getARGB(), 0xff969696u);
+
+    // Pressed, the button's outline grows from 0.5 to 1.2 pixels: its inner edge reaches column 124.
+    juce::ComboBox box;
+    const auto button = [&] (bool pressed) {
+        return render (142, 24,
+                       [&] (juce::Graphics& g) { feel.drawComboBox (g, 142, 24, pressed, 122, 0, 20, 24, box); });
+    };
+    EXPECT_LT (button (true).getPixelAt (124, 12).getBrightness() + 0.1f,
+               button (false).getPixelAt (124, 12).getBrightness());
 }
 
 TEST_F (SkiptorFeelTest, ComboBoxFontIsTwelvePixelsInEveryBoxOfTheWindow)
@@ -156,8 +165,9 @@ TEST_F (SkiptorFeelTest, KnobPointerTurnsFromLowerLeftThroughTopToLowerRight)
         EXPECT_TRUE (pointerAt (image, c.angle)) << c.position;
         for (const auto& other : cases)
         {
-            if (other.position != c.position)
-                EXPECT_FALSE (pointerAt (image, other.angle)) << c.position << " at " << other.position;
+            if (other.position == c.position)
+                continue;
+            EXPECT_FALSE (pointerAt (image, other.angle)) << c.position << " at " << other.position;
         }
     }
 
