@@ -1,6 +1,6 @@
 #include "tests/editor/EditorRig.h"
 
-#include "params/ParameterLayout.h"
+#include <cstdlib>
 
 namespace juce
 {
@@ -20,6 +20,11 @@ bool runMessagesUntil (const std::function<bool()>& done, int timeoutMs)
             juce::Thread::sleep (1);
     }
     return true;
+}
+
+void runMessagesFor (int milliseconds)
+{
+    runMessagesUntil ([] { return false; }, milliseconds);
 }
 
 juce::Component* findNamedComponent (juce::Component& parent, const juce::String& name)
@@ -128,11 +133,24 @@ bool HostRecorder::receivedAny (int firstIndex, int count) const
     return first != received.end() && first->first < firstIndex + count;
 }
 
-EditorRig::EditorRig()
-    : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
-                  .getNonexistentChildFile ("gatevox-editor-test", "", false)),
-      presetFolder (folder.getChildFile ("Presets"))
+namespace
 {
+// A folder no other test program running at the same time can pick too.
+juce::File makeTemporaryFolder()
+{
+    auto pattern = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                       .getChildFile ("gatevox-editor-test-XXXXXX")
+                       .getFullPathName()
+                       .toStdString();
+    if (mkdtemp (pattern.data()) == nullptr)
+        throw std::runtime_error ("no temporary folder");
+    return juce::File (pattern);
+}
+} // namespace
+
+EditorRig::EditorRig() : folder (makeTemporaryFolder()), presetFolder (folder.getChildFile ("Presets"))
+{
+    ignoreXErrors();
     presetFolder.createDirectory();
     processor.addListener (&host);
     openWindow();

@@ -11,8 +11,12 @@
 #include <stdexcept>
 #include <vector>
 
+// Lets the program survive the X errors a desktop without a window manager gives.
+void ignoreXErrors();
+
 // Runs the message loop until done() holds or the time is up; returns done().
 bool runMessagesUntil (const std::function<bool()>& done, int timeoutMs = 3000);
+void runMessagesFor (int milliseconds);
 
 // The user's mouse and keyboard: events enter through the window's peer, as
 // the system's own events do, so hit testing, mouse listeners and modal

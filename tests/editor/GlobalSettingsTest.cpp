@@ -25,8 +25,9 @@ TEST_F (GlobalSettingsPage, StartsFromTheOptionsWithItsBoxesEmpty)
 
     EXPECT_TRUE (findNamed<juce::Button> (page, "toggle pattern pos follow").getToggleState());
     EXPECT_FALSE (findNamed<juce::Button> (page, "toggle effect autoselect").getToggleState());
-    EXPECT_EQ (findNamed<juce::ComboBox> (page, "combo smoothing").getText(), "None");
-    EXPECT_EQ (findNamed<juce::ComboBox> (page, "combo default routing").getText(), "Parallel");
+    for (const auto* name : {"combo smoothing", "combo default routing"})
+        EXPECT_EQ (findNamed<juce::ComboBox> (page, name).getSelectedId(), 0) << name;
+    EXPECT_EQ (findNamed<juce::ComboBox> (page, "combo smoothing").getTextWhenNothingSelected(), "None");
     EXPECT_FALSE (findNamed<juce::ComboBox> (page, "new combo box").isVisible());
     EXPECT_FALSE (findNamed<juce::ComboBox> (page, "combo empty default").isVisible());
     EXPECT_FALSE (findNamed<juce::Label> (page, "label freq est").isVisible());

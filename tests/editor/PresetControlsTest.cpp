@@ -25,8 +25,9 @@ protected:
     {
         auto* alert = dialog().window();
         ASSERT_NE (alert, nullptr);
-        ASSERT_EQ (alert->getName(), "Save Preset");
-        alert->getTextEditor (PresetDialog::nameField)->setText (name);
+        auto* field = alert->getTextEditor (PresetDialog::nameField);
+        ASSERT_NE (field, nullptr) << "no name asked for: " << dialog().message();
+        field->setText (name);
         user::click (findNamed<juce::Button> (*alert, buttonName));
         // The answer arrives from the message loop; a saved preset rebuilds the list.
         runMessagesUntil ([this, alert] { return dialog().window() != alert; });

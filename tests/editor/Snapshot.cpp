@@ -34,6 +34,8 @@ int largestChannelDifference (juce::Colour a, juce::Colour b)
 
 void expectLooksLikeReference (juce::Component& component, const juce::String& name)
 {
+    // Which control has the keyboard focus depends on the X server's focus.
+    juce::Component::unfocusAllComponents();
     const auto image = component.createComponentSnapshot (component.getLocalBounds(), true, 1.0f)
                            .convertedToFormat (juce::Image::ARGB);
     const auto fileName = name + ".png";
