@@ -11,6 +11,7 @@ add_library (gatevox_engine STATIC
     engine/RenderLoop.cpp
     engine/RouteMixer.cpp
     engine/StepClock.cpp
+    engine/TransportFollower.cpp
     engine/TransitionGains.cpp
     engine/TransitionSmoother.cpp
     kernels/BandPassPair.cpp

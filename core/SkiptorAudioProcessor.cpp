@@ -40,27 +40,58 @@ float SkiptorAudioProcessor::blankValue (int index) const noexcept
     return blankValues[static_cast<std::size_t> (std::clamp (index, 0, gatevox::numAutomationParameters - 1))];
 }
 
-void SkiptorAudioProcessor::publishModelToHost()
+void SkiptorAudioProcessor::publishModelToHost (bool notifyEachParameter)
 {
     gatevox::refreshParameterValues (*model);
+    if (notifyEachParameter)
+        for (auto* parameter : getParameters())
+            parameter->sendValueChangedMessageToListeners (parameter->getValue());
     updateHostDisplay (ChangeDetails().withParameterInfoChanged (true));
 }
 
-void SkiptorAudioProcessor::forwardHostDisplayChange()
+void SkiptorAudioProcessor::publishDependents (int index)
 {
-    if (hostDisplayStale.exchange (false, std::memory_order_relaxed))
+    // The steps follow the edited pattern and layer: hosts show their new
+    // values but never record them, since playing such a recording back
+    // would write steps.
+    if (index == gatevox::parameterIndex::layer || index == gatevox::parameterIndex::selectedPattern)
+    {
+        hostDisplayStale.store (true, std::memory_order_relaxed);
+        return;
+    }
+
+    // The VST3 and LV2 wrappers drop a plug-in's notices while they apply a
+    // host's write, and this may be the audio thread: the notices wait for
+    // the message thread.
+    const auto dependents = gatevox::dependentParameters (index);
+    for (int i = 0; i < dependents.count; ++i)
+        parameterNoticeWaiting[static_cast<std::size_t> (dependents.indices[static_cast<std::size_t> (i)])].store (
+            true, std::memory_order_relaxed);
+    if (dependents.count > 0)
+        parameterNoticesWaiting.store (true, std::memory_order_release);
+}
+
+void SkiptorAudioProcessor::forwardHostNotices()
+{
+    if (hostDisplayStale.load (std::memory_order_relaxed) || parameterNoticesWaiting.load (std::memory_order_relaxed))
         triggerAsyncUpdate();
 }
 
 void SkiptorAudioProcessor::handleAsyncUpdate()
 {
-    updateHostDisplay (ChangeDetails().withParameterInfoChanged (true));
+    if (parameterNoticesWaiting.exchange (false, std::memory_order_acquire))
+        for (std::size_t index = 0; index < parameterNoticeWaiting.size(); ++index)
+            if (parameterNoticeWaiting[index].exchange (false, std::memory_order_relaxed))
+                getParameters()[static_cast<int> (index)]->sendValueChangedMessageToListeners (
+                    model->parameterValues[index]);
+    if (hostDisplayStale.exchange (false, std::memory_order_relaxed))
+        updateHostDisplay (ChangeDetails().withParameterInfoChanged (true));
 }
 
 void SkiptorAudioProcessor::resetToBlank()
 {
     model->reset();
-    publishModelToHost();
+    publishModelToHost (true);
 }
 
 void SkiptorAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
@@ -71,7 +102,9 @@ void SkiptorAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
 void SkiptorAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
     gatevox::restoreHostStateBlock (*model, data, sizeInBytes);
-    publishModelToHost();
+    // VST2 and VST3 hosts read every value again after a restore; JUCE's LV2
+    // wrapper passes on only the values it is told of.
+    publishModelToHost (wrapperType == wrapperType_LV2);
 }
 
 gatevox::PresetResult SkiptorAudioProcessor::savePreset (const juce::String& name)
@@ -83,7 +116,7 @@ gatevox::PresetResult SkiptorAudioProcessor::loadPreset (const juce::String& nam
 {
     const auto result = gatevox::loadPreset (*model, gatevox::defaultPresetFolder(), name, editorLock);
     if (result == gatevox::PresetResult::done)
-        publishModelToHost();
+        publishModelToHost (true);
     return result;
 }
 
@@ -101,8 +134,7 @@ void SkiptorAudioProcessor::setParameterFromHost (int index, float value)
 {
     gatevox::setParameter (*model, index, value,
                            isNonRealtime() ? gatevox::RebuildTiming::now : gatevox::RebuildTiming::deferred);
-    if (index == gatevox::parameterIndex::layer || index == gatevox::parameterIndex::selectedPattern)
-        hostDisplayStale.store (true, std::memory_order_relaxed);
+    publishDependents (index);
 }
 
 void SkiptorAudioProcessor::setParameterNotifyingHost (int index, float value)
@@ -151,22 +183,28 @@ bool SkiptorAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) 
 void SkiptorAudioProcessor::prepareToPlay (double sampleRate, int)
 {
     model->prepareToPlay (sampleRate);
+    transportFollower.reset();
 }
 
-std::optional<gatevox::HostPosition> SkiptorAudioProcessor::hostPosition() const
+std::optional<gatevox::HostPosition> SkiptorAudioProcessor::hostPosition (int numSamples)
 {
     auto* hostPlayHead = getPlayHead();
     if (hostPlayHead == nullptr)
         return std::nullopt;
 
-    const auto position = hostPlayHead->getPosition();
-    if (!position.hasValue())
-        return std::nullopt;
-
-    // A host that leaves out the tempo keeps the last one; one that leaves
-    // out the position is treated as parked at the start.
-    return gatevox::HostPosition{position->getBpm().orFallback (std::numeric_limits<double>::quiet_NaN()),
-                                 position->getPpqPosition().orFallback (0.0)};
+    gatevox::HostReport report;
+    if (const auto position = hostPlayHead->getPosition())
+    {
+        // A host that leaves out the tempo keeps the last one.
+        report.present = true;
+        report.bpm = position->getBpm().orFallback (std::numeric_limits<double>::quiet_NaN());
+        if (const auto ppq = position->getPpqPosition())
+            report.ppq = *ppq;
+        if (const auto frame = position->getTimeInSamples())
+            report.frame = *frame;
+        report.playing = position->getIsPlaying();
+    }
+    return transportFollower.follow (report, numSamples, getSampleRate());
 }
 
 void SkiptorAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
@@ -179,7 +217,7 @@ void SkiptorAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
 
     auto* left = buffer.getWritePointer (0);
     auto* right = getTotalNumInputChannels() > 1 && buffer.getNumChannels() > 1 ? buffer.getWritePointer (1) : left;
-    if (!renderLoop.process (left, right, numSamples, hostPosition()))
+    if (!renderLoop.process (left, right, numSamples, hostPosition (numSamples)))
         return;
 
     for (int c = getTotalNumInputChannels(); c < juce::jmin (getTotalNumOutputChannels(), buffer.getNumChannels()); ++c)

@@ -3,6 +3,7 @@
 #include "core/ProcessorModel.h"
 #include "core/SkiptorRebuildWorker.h"
 #include "engine/RenderLoop.h"
+#include "engine/TransportFollower.h"
 #include "persistence/GlobalSettingsFile.h"
 #include "persistence/KernelDefaults.h"
 #include "persistence/PresetFolder.h"
@@ -84,22 +85,27 @@ public:
     [[nodiscard]] juce::CriticalSection& getEditorLock() noexcept { return editorLock; }
 
 private:
-    [[nodiscard]] std::optional<gatevox::HostPosition> hostPosition() const;
+    [[nodiscard]] std::optional<gatevox::HostPosition> hostPosition (int numSamples);
 
     // After the model changed other than through a parameter: every parameter
-    // reads back the model's value, and the host is told to show it again.
-    void publishModelToHost();
-    // The rebuild worker's poll: a pattern or layer change from host automation
-    // (perhaps on the audio thread) asks for the host's display to be updated
-    // from the message thread.
-    void forwardHostDisplayChange();
+    // reads back the model's value and the host is told to show it again;
+    // with `notifyEachParameter`, every value also goes to the host as a
+    // parameter change (the road by which VST3 and LV2 hosts learn values).
+    void publishModelToHost (bool notifyEachParameter);
+    // A host write changed other parameters' values: the rebuild worker's poll
+    // has the message thread tell the host.
+    void publishDependents (int index);
+    void forwardHostNotices();
     void handleAsyncUpdate() override;
 
     std::unique_ptr<gatevox::ProcessorModel> model;
     gatevox::RenderLoop renderLoop;
+    gatevox::TransportFollower transportFollower;
     std::array<float, gatevox::numAutomationParameters> blankValues{};
     std::atomic<bool> hostDisplayStale{false};
-    SkiptorRebuildWorker rebuildWorker{*model, [this] { forwardHostDisplayChange(); }};
+    std::atomic<bool> parameterNoticesWaiting{false};
+    std::array<std::atomic<bool>, gatevox::numAutomationParameters> parameterNoticeWaiting{};
+    SkiptorRebuildWorker rebuildWorker{*model, [this] { forwardHostNotices(); }};
     std::array<gatevox::KernelDefaultsLoader, gatevox::numSlotRecords> kernelDefaults;
     gatevox::GlobalSettingsFile globalSettings;
     juce::CriticalSection editorLock;

@@ -205,33 +205,46 @@ void refreshParameterValues (ProcessorModel& model) noexcept
         refresh (model, index);
 }
 
-void refreshDependentParameterValues (ProcessorModel& model, int index) noexcept
+DependentParameters dependentParameters (int index) noexcept
 {
+    DependentParameters dependents;
+    const auto add = [&] (int dependent)
+    {
+        if (dependent != index)
+            dependents.indices[static_cast<std::size_t> (dependents.count++)] = dependent;
+    };
     const auto address = decodeParameter (index);
     if (!address)
-        return;
+        return dependents;
 
     const int s = address->slot;
     switch (address->family)
     {
     case F::lfoWave:
-        refresh (model, parameterIndex::lfoDuty + s);
-        refresh (model, parameterIndex::lfoFloor + s);
-        return;
+        add (parameterIndex::lfoDuty + s);
+        add (parameterIndex::lfoFloor + s);
+        break;
     case F::kernelValue:
     case F::kernelSelect:
         for (int p = 0; p < 4; ++p)
-            if (parameterIndex::kernelValue + 4 * s + p != index)
-                refresh (model, parameterIndex::kernelValue + 4 * s + p);
-        return;
+            add (parameterIndex::kernelValue + 4 * s + p);
+        break;
     case F::layer:
     case F::selectedPattern:
         for (int step = 0; step < numSteps; ++step)
-            refresh (model, parameterIndex::step + step);
-        return;
+            add (parameterIndex::step + step);
+        break;
     default:
-        return;
+        break;
     }
+    return dependents;
+}
+
+void refreshDependentParameterValues (ProcessorModel& model, int index) noexcept
+{
+    const auto dependents = dependentParameters (index);
+    for (int i = 0; i < dependents.count; ++i)
+        refresh (model, dependents.indices[static_cast<std::size_t> (i)]);
 }
 
 } // namespace gatevox

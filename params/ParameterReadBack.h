@@ -2,6 +2,8 @@
 
 #include "core/ProcessorModel.h"
 
+#include <array>
+
 namespace gatevox
 {
 
@@ -18,10 +20,18 @@ namespace gatevox
 // reset, preset load, state restore). Never allocates and takes no lock.
 void refreshParameterValues (ProcessorModel& model) noexcept;
 
-// After parameter `index` was set: reads back the other parameters whose model
-// values that write changed. A waveform change resets the slot's duty and
-// floor; a kernel knob or selector changes what the slot's other knobs show;
-// the edited pattern and layer choose the steps of "Step 1" to "Step 16".
+// The other parameters whose model values a write of parameter `index` can
+// change: a waveform resets the slot's duty and floor; a kernel knob or
+// selector changes what the slot's other knobs show; the edited pattern and
+// layer choose the steps of "Step 1" to "Step 16".
+struct DependentParameters
+{
+    std::array<int, numSteps> indices{};
+    int count = 0;
+};
+[[nodiscard]] DependentParameters dependentParameters (int index) noexcept;
+
+// After parameter `index` was set: reads back its dependent parameters.
 void refreshDependentParameterValues (ProcessorModel& model, int index) noexcept;
 
 } // namespace gatevox

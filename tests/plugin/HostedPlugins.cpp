@@ -210,3 +210,12 @@ void restorePluginState (PluginFormat format, juce::AudioProcessor& plugin, cons
     }
     }
 }
+
+juce::Array<juce::AudioProcessorParameter*> pluginParameters (juce::AudioProcessor& plugin)
+{
+    juce::Array<juce::AudioProcessorParameter*> parameters;
+    for (auto* parameter : plugin.getParameters())
+        if (parameter->getName (1024) != "Bypass")
+            parameters.add (parameter);
+    return parameters;
+}

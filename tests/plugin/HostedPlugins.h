@@ -30,6 +30,10 @@ std::unique_ptr<juce::AudioProcessor> createPlugin (PluginFormat format, double 
 std::unique_ptr<juce::AudioPluginInstance> loadPluginFile (juce::AudioPluginFormat& format,
                                                            const juce::String& fileOrIdentifier);
 
+// The 197 parameters as the host lists them, without a bypass parameter that
+// a format adds of its own (LV2 puts one first).
+juce::Array<juce::AudioProcessorParameter*> pluginParameters (juce::AudioProcessor& plugin);
+
 // The VST2 entry of a hosted VST2 instance, for the tests that talk to it directly.
 AEffect* vst2Effect (juce::AudioPluginInstance& plugin);
 

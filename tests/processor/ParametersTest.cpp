@@ -2,6 +2,7 @@
 
 #include "params/ParameterLayout.h"
 #include "params/ParameterReadBack.h"
+#include "tests/support/QuantisedParameters.h"
 
 #include <gtest/gtest.h>
 
@@ -41,28 +42,6 @@ juce::MemoryBlock state (SkiptorAudioProcessor& p)
     return block;
 }
 
-// The families whose model values are numbers out of a few.
-bool quantised (int index)
-{
-    using F = gatevox::ParameterFamily;
-    switch (gatevox::decodeParameter (index)->family)
-    {
-    case F::lfoFrequency:
-    case F::lfoDuty:
-    case F::lfoPhase:
-    case F::effectGain:
-    case F::effectMix:
-    case F::slotGain:
-    case F::slotPan:
-    case F::envelopeOn:
-    case F::kernelValue:
-    case F::envelopeKnob:
-    case F::lfoFloor:
-        return false;
-    default:
-        return true;
-    }
-}
 } // namespace
 
 TEST (Parameters, TheProcessorPublishesTheTableInOrder)
@@ -139,7 +118,7 @@ TEST (Parameters, RestoreResetAndPresetsReadBackTheModelAndTellTheHost)
     for (int i = 0; i < parameters.size(); ++i)
     {
         const float read = parameters[i]->getValue();
-        if (!quantised (i))
+        if (!isQuantisedParameter (i))
         {
             EXPECT_NEAR (read, saved[std::size_t (i)], 0.01f) << gatevox::parameterName (i);
         }
