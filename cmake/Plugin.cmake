@@ -86,6 +86,10 @@ set_target_properties (Gatevox_VST PROPERTIES PREFIX "")
 
 foreach (format VST VST3 LV2 Standalone)
     target_link_libraries (Gatevox_${format} PRIVATE gatevox_juce_options)
+    # Optimises the engine, compiled for link-time optimisation, into each format.
+    if (gatevox_ipo_supported)
+        set_target_properties (Gatevox_${format} PROPERTIES INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
+    endif ()
     if (NOT GATEVOX_BUILD_FORMATS)
         set_target_properties (Gatevox_${format} PROPERTIES EXCLUDE_FROM_ALL TRUE)
     endif ()
