@@ -10,9 +10,12 @@ namespace
 constexpr auto tableSize = static_cast<std::int64_t> (LfoWaveTable::tablePoints);
 constexpr float phaseLimit = 6.2831855f;
 
-// Mathematical modulo into 0 .. tablePoints - 1.
+// Mathematical modulo into 0 .. tablePoints - 1. Most values are already
+// there or one table past it, which needs no division.
 std::int32_t wrapIntoTable (std::int64_t v) noexcept
 {
+    if (v >= 0 && v < 2 * tableSize)
+        return static_cast<std::int32_t> (v < tableSize ? v : v - tableSize);
     const std::int64_t r = v % tableSize;
     return static_cast<std::int32_t> (r < 0 ? r + tableSize : r);
 }
@@ -32,7 +35,11 @@ std::int32_t positionStep (float frequency, float fs) noexcept
     const double steps = static_cast<double> (frequency) * LfoWaveTable::tablePoints / static_cast<double> (fs);
     if (!std::isfinite (steps))
         return 0;
-    return static_cast<std::int32_t> (std::fmod (std::trunc (steps), static_cast<double> (tableSize)));
+    // A whole number below the table size in magnitude is its own remainder.
+    const double whole = std::trunc (steps);
+    if (std::fabs (whole) < static_cast<double> (tableSize))
+        return static_cast<std::int32_t> (whole);
+    return static_cast<std::int32_t> (std::fmod (whole, static_cast<double> (tableSize)));
 }
 } // namespace
 
@@ -139,10 +146,17 @@ float LfoWaveTable::publishedEntry (std::int32_t index) const noexcept
 float LfoWaveTable::read (std::int32_t position, float phase, float frequency, float fs,
                           std::int32_t& nextPosition) const noexcept
 {
-    const std::int32_t index = wrapIntoTable (std::int64_t{position} + phaseOffset (phase));
-    const float value = publishedEntry (index);
+    const std::int32_t offset = phaseOffset (phase);
     nextPosition = wrapIntoTable (std::int64_t{position} + positionStep (frequency, fs));
-    return value;
+
+    // At audio-rate steps each read lands on a cache line of its own: start
+    // loading the one the next sample most likely reads (same phase, same
+    // bank) while this sample renders. A prefetch is no access to the atomic.
+    const auto nextIndex = static_cast<std::size_t> (wrapIntoTable (std::int64_t{nextPosition} + offset));
+    const auto bank = static_cast<std::size_t> (generation.load (std::memory_order_relaxed) & 1);
+    __builtin_prefetch (banks.get() + bank * static_cast<std::size_t> (tablePoints) + nextIndex);
+
+    return publishedEntry (wrapIntoTable (std::int64_t{position} + offset));
 }
 
 double LfoWaveTable::basePoint (int i) const noexcept
