@@ -76,7 +76,7 @@ void ringMod (const KernelContext& c, StereoIn in, StereoOut out) noexcept
 void fmMod (const KernelContext& c, StereoIn in, StereoOut out) noexcept
 {
     const float fc = std::max (c.eff (p::fc), 222.0f);
-    const auto u = fmProcess (modulatorOf (c), in.left, in.right, fc, c.fs, kernelId::fmMod, c.sine);
+    const auto u = fmProcess (modulatorOf (c), in.left, in.right, fc, c.fs, kernelId::fmMod);
     const auto h = svfPair (c, fc, svfMode::highPass, 0.7071f, 1.0f, pairOf (in));
     const float m = c.eff (p::mix);
     out.left = (h.left + u.left) * m * 0.7071f + (1.0f - m) * in.left;

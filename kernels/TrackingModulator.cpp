@@ -8,8 +8,7 @@
 namespace gatevox
 {
 
-ModulatorSample fmProcess (ModulatorObject& m, double xL, double xR, double fc, float fs, int ownerKey,
-                           const SineTable& sine) noexcept
+ModulatorSample fmProcess (ModulatorObject& m, double xL, double xR, double fc, float fs, int ownerKey) noexcept
 {
     if (frequencyMoved (fc, m.frequency))
         storeFrequency (m, 0.001 * fc + 0.999 * m.frequency);
@@ -38,7 +37,10 @@ ModulatorSample fmProcess (ModulatorObject& m, double xL, double xR, double fc, 
     if (!std::isfinite (carrier))
         theta = 0.0f;
 
-    const double c = oscillatorStep (m.phase[0], fc, fs, sine);
+    // The table entry computed rather than loaded: at audio rates every step
+    // lands far from the last in the 9.6 MB table, and the load misses the cache.
+    advanceOscillator (m.phase[0], fc, fs);
+    const auto c = static_cast<double> (SineTable::valueAt (m.phase[0]));
     const auto t = static_cast<double> (theta);
     const double v = (std::sin (t) + std::cos (t)) * c;
 

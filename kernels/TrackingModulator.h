@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/SineTable.h"
 #include "kernels/ModulatorBanks.h"
 
 namespace gatevox
@@ -11,6 +10,6 @@ namespace gatevox
 // frequency register, deviated by the right input scaled by the tracked
 // frequency. A change of ownerKey restarts the sample counter and the phases.
 [[nodiscard]] ModulatorSample fmProcess (ModulatorObject& object, double xL, double xR, double fc, float fs,
-                                         int ownerKey, const SineTable& sine) noexcept;
+                                         int ownerKey) noexcept;
 
 } // namespace gatevox
