@@ -57,6 +57,13 @@ struct StateVariableFilter
     float low = 0.0f;
     float band = 0.0f;
     int silence = 0; // run of inputs below 1e-7 in magnitude
+
+    // What svfSet last derived f and q^(1/4) from: it recomputes a sine or a
+    // power only when its argument changed.
+    bool tuned = false;
+    float tunedFc = 0.0f;
+    float tunedFs = 0.0f;
+    float rootOfQ = 1.0f;
 };
 
 // Stores mode, damping and nonlinearity and derives f and qc for fc at fs;
@@ -136,6 +143,12 @@ struct BandPassPair
 };
 
 float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, float q, float mix, float fs) noexcept;
+
+// Before bandPassPair: when pair is about to be redesigned for exactly the
+// values the other channel's pair was last designed for, it takes that
+// design instead of computing the same one again.
+void adoptDesign (BandPassPair& pair, const BandPassPair& designed, float fc, float bandwidth, float q,
+                  float fs) noexcept;
 
 // A stored value counts as changed when the new one differs by 1e-7 or more.
 [[nodiscard]] inline bool changedBeyondThreshold (float stored, float next) noexcept

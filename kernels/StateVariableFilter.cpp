@@ -1,7 +1,9 @@
 #include "kernels/FilterSections.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace gatevox
 {
@@ -46,11 +48,22 @@ float modeValue (int mode, float low, float high, float band, float notch, float
 
 void svfSet (StateVariableFilter& filter, float fs, float fc, int mode, float q, float k) noexcept
 {
+    const auto same = [] (float a, float b)
+    { return std::bit_cast<std::uint32_t> (a) == std::bit_cast<std::uint32_t> (b); };
+    if (!filter.tuned || !same (fc, filter.tunedFc) || !same (fs, filter.tunedFs))
+    {
+        filter.f = 2.0f * std::sin (pi * fc / (2.0f * fs));
+        filter.tunedFc = fc;
+        filter.tunedFs = fs;
+    }
+    if (!filter.tuned || !same (q, filter.q))
+        filter.rootOfQ = std::pow (q, 0.25f);
+    filter.tuned = true;
+
     filter.mode = mode;
     filter.q = q;
     filter.k = k;
-    filter.f = 2.0f * std::sin (pi * fc / (2.0f * fs));
-    filter.qc = std::min (2.0f * (1.0f - std::pow (q, 0.25f)), 4.0f / (filter.f - 0.5f * filter.f));
+    filter.qc = std::min (2.0f * (1.0f - filter.rootOfQ), 4.0f / (filter.f - 0.5f * filter.f));
 }
 
 namespace
