@@ -1,7 +1,9 @@
 #include "kernels/FilterSections.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace gatevox
 {
@@ -44,13 +46,46 @@ void recover (BandPassPair& pair) noexcept
 }
 } // namespace
 
+namespace
+{
+bool needsDesign (const BandPassPair& pair, float fc, float bandwidth, float q) noexcept
+{
+    return changedBeyondThreshold (pair.fc, fc) || changedBeyondThreshold (pair.bandwidth, bandwidth) ||
+           changedBeyondThreshold (pair.q, q);
+}
+
+bool sameBits (float a, float b) noexcept
+{
+    return std::bit_cast<std::uint32_t> (a) == std::bit_cast<std::uint32_t> (b);
+}
+} // namespace
+
+void adoptDesign (BandPassPair& pair, const BandPassPair& designed, float fc, float bandwidth, float q,
+                  float fs) noexcept
+{
+    // The design is a function of fc, bandwidth, q and half the rate alone.
+    const bool sameValues = sameBits (designed.fc, fc) && sameBits (designed.bandwidth, bandwidth) &&
+                            sameBits (designed.q, q) && sameBits (designed.half, fs * 0.5f);
+    const bool finite = std::isfinite (fc) && std::isfinite (bandwidth) && std::isfinite (q) && std::isfinite (fs);
+    if (!sameValues || !finite || fs < 1.0f || !needsDesign (pair, fc, bandwidth, q))
+        return;
+
+    pair.fc = designed.fc;
+    pair.bandwidth = designed.bandwidth;
+    pair.q = designed.q;
+    pair.half = designed.half;
+    pair.lower = designed.lower;
+    pair.upper = designed.upper;
+    pair.lowPassCoefficients = designed.lowPassCoefficients;
+    pair.highPassCoefficients = designed.highPassCoefficients;
+}
+
 float bandPassPair (BandPassPair& pair, float x, float fc, float bandwidth, float q, float mix, float fs) noexcept
 {
     if (std::isnan (x))
         return 0.0f;
 
-    if (changedBeyondThreshold (pair.fc, fc) || changedBeyondThreshold (pair.bandwidth, bandwidth) ||
-        changedBeyondThreshold (pair.q, q))
+    if (needsDesign (pair, fc, bandwidth, q))
     {
         pair.fc = fc;
         pair.bandwidth = bandwidth;

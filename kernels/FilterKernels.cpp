@@ -114,8 +114,11 @@ void bpfThin (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noe
     const float bw = c.eff (p::bw);
     const float q = c.eff (p::q);
     const float m = c.eff (p::mix);
-    out.left = bandPassPair (banks.bandPass (2 * c.slot), in.left, fc, bw, q, m, c.fs);
-    out.right = bandPassPair (banks.bandPass (2 * c.slot + 1), in.right, fc, bw, q, m, c.fs);
+    auto& left = banks.bandPass (2 * c.slot);
+    auto& right = banks.bandPass (2 * c.slot + 1);
+    out.left = bandPassPair (left, in.left, fc, bw, q, m, c.fs);
+    adoptDesign (right, left, fc, bw, q, c.fs);
+    out.right = bandPassPair (right, in.right, fc, bw, q, m, c.fs);
 }
 
 void resonator (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept

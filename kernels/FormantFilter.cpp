@@ -119,7 +119,8 @@ float vowelStage (FormantFilter& filter, float b) noexcept
     return static_cast<float> (v);
 }
 
-float formantProcess (FormantFilter& filter, float x, int vowel, float lfo, float mix, float fc, float fs) noexcept
+float formantProcess (FormantFilter& filter, float x, int vowel, float lfo, float mix, float fc, float fs,
+                      const FormantFilter* firstChannel) noexcept
 {
     if (std::isnan (x))
         return 0.0f;
@@ -134,7 +135,10 @@ float formantProcess (FormantFilter& filter, float x, int vowel, float lfo, floa
     const float centre = row.frequency[0] * lfo + row.frequency[1];
     const float spread = centre * lfo * 1.67f;
     const float bandwidth = std::max (spread, 0.25f * centre);
-    const float f = bandPassPair (filter.pair, v, centre, bandwidth, 20.895985f, 0.7071f, fs);
+    constexpr float q = 20.895985f;
+    if (firstChannel != nullptr)
+        adoptDesign (filter.pair, firstChannel->pair, centre, bandwidth, q, fs);
+    const float f = bandPassPair (filter.pair, v, centre, bandwidth, q, 0.7071f, fs);
 
     peakRegisterPush (filter.normaliser, std::abs (f));
     const float h = 1.333f * f / std::max (filter.normaliser.peak, 1.0f);

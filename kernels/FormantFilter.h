@@ -63,8 +63,9 @@ void designVowel (FormantFilter& filter, int vowel, float fs) noexcept;
 [[nodiscard]] float vowelStage (FormantFilter& filter, float b) noexcept;
 
 // One sample of one channel, blended with x by mix; 0 for an input that is
-// not a number, with no state change.
-[[nodiscard]] float formantProcess (FormantFilter& filter, float x, int vowel, float lfo, float mix, float fc,
-                                    float fs) noexcept;
+// not a number, with no state change. The second channel passes the first
+// channel's filter, whose band-pass design it may take over.
+[[nodiscard]] float formantProcess (FormantFilter& filter, float x, int vowel, float lfo, float mix, float fc, float fs,
+                                    const FormantFilter* firstChannel = nullptr) noexcept;
 
 } // namespace gatevox

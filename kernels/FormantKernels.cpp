@@ -32,9 +32,10 @@ namespace p = kernelParam;
 [[nodiscard]] StereoPair formantPair (const KernelContext& c, StereoIn in, int vowel, float lfo, float mix) noexcept
 {
     const float fc = formantCutoff (c.eff (p::fc), lfo);
-    auto& banks = c.banks.formants;
-    return {formantProcess (banks.filter (2 * c.slot), in.left, vowel, lfo, mix, fc, c.fs),
-            formantProcess (banks.filter (2 * c.slot + 1), in.right, vowel, lfo, mix, fc, c.fs)};
+    auto& left = c.banks.formants.filter (2 * c.slot);
+    auto& right = c.banks.formants.filter (2 * c.slot + 1);
+    const float outLeft = formantProcess (left, in.left, vowel, lfo, mix, fc, c.fs);
+    return {outLeft, formantProcess (right, in.right, vowel, lfo, mix, fc, c.fs, &left)};
 }
 
 void formant (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
