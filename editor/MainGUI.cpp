@@ -6,7 +6,6 @@
 #include "editor/MainLayout.h"
 #include "editor/SettingComponent.h"
 #include "persistence/GlobalSettings.h"
-#include "persistence/PresetFolder.h"
 
 namespace gatevox
 {
@@ -17,10 +16,15 @@ namespace
 constexpr int layerRadioGroup = 1;
 } // namespace
 
-MainGUI::MainGUI (SkiptorAudioProcessor& p) : MainGUI (p, defaultPresetFolder()) {}
+MainGUI::MainGUI (SkiptorAudioProcessor& p) : MainGUI (p, PresetAccess::throughProcessor (p)) {}
 
-MainGUI::MainGUI (SkiptorAudioProcessor& p, juce::File presetFolder)
-    : juce::AudioProcessorEditor (p), audioProcessor (p), presets (p, std::move (presetFolder), *this)
+MainGUI::MainGUI (SkiptorAudioProcessor& p, const juce::File& presetFolder)
+    : MainGUI (p, PresetAccess::inFolder (p, presetFolder))
+{
+}
+
+MainGUI::MainGUI (SkiptorAudioProcessor& p, PresetAccess presetAccess)
+    : juce::AudioProcessorEditor (p), audioProcessor (p), presets (p, std::move (presetAccess), *this)
 {
     setLookAndFeel (feel.get());
     buildTabs();

@@ -30,9 +30,10 @@ class MainGUI final : public juce::AudioProcessorEditor,
                       public juce::Timer
 {
 public:
-    // presetFolder: where the preset controls list, load and save presets.
-    explicit MainGUI (SkiptorAudioProcessor& processor, juce::File presetFolder);
+    // The preset controls work on the machine's preset folder through the
+    // processor, or on the folder given.
     explicit MainGUI (SkiptorAudioProcessor& processor);
+    MainGUI (SkiptorAudioProcessor& processor, const juce::File& presetFolder);
     ~MainGUI() override;
 
     void paint (juce::Graphics& g) override;
@@ -48,11 +49,12 @@ public:
     [[nodiscard]] juce::TabbedComponent& getTabPanel() noexcept { return tabs; }
     [[nodiscard]] SequencerButtons& getStrip() noexcept { return strip; }
     [[nodiscard]] const SequencerLight& getLight (int index) const noexcept;
-    [[nodiscard]] const StepEditing& getStepEditing() const noexcept { return stepEditing; }
     [[nodiscard]] const PresetShelf& getPresets() const noexcept { return presets; }
     [[nodiscard]] SettingComponent& getSlotPage (int slot) const noexcept;
 
 private:
+    MainGUI (SkiptorAudioProcessor& processor, PresetAccess presetAccess);
+
     void buildTabs();
     void buildControls();
     void choosePatternFromBox (juce::ComboBox& box);

@@ -30,10 +30,8 @@ public:
     // row r into layer r (all layers) with the given layer written last.
     void paste (ProcessorModel& model, int pattern, int layer) const noexcept;
 
-    [[nodiscard]] Mode mode() const noexcept { return copyMode; }
-    [[nodiscard]] const Row& row (int r) const noexcept;
-
 private:
+    [[nodiscard]] const Row& row (int r) const noexcept;
     void copyRow (const StepStore& steps, int pattern, int layer, int r) noexcept;
     void pasteRow (ProcessorModel& model, int pattern, int layer, int r) const noexcept;
 

@@ -1,7 +1,6 @@
 #include "editor/PresetShelf.h"
 
 #include "core/SkiptorAudioProcessor.h"
-#include "persistence/PresetFolder.h"
 
 namespace gatevox
 {
@@ -11,8 +10,24 @@ const char* const askForNameText = "Enter the name of your preset:";
 const char* const initialName = "Preset Name";
 } // namespace
 
-PresetShelf::PresetShelf (SkiptorAudioProcessor& owner, juce::File presetFolder, juce::Component& window)
-    : processor (owner), folder (std::move (presetFolder)), dialogs (window)
+PresetAccess PresetAccess::throughProcessor (SkiptorAudioProcessor& processor)
+{
+    return {defaultPresetFolder(), [&processor] { return processor.presetNames(); },
+            [&processor] (const juce::String& name) { return processor.loadPreset (name); },
+            [&processor] (const juce::String& name) { return processor.savePreset (name); }};
+}
+
+PresetAccess PresetAccess::inFolder (SkiptorAudioProcessor& processor, const juce::File& folder)
+{
+    return {folder, [folder] { return listPresets (folder); },
+            [&processor, folder] (const juce::String& name)
+            { return loadPreset (processor.getModel(), folder, name, processor.getEditorLock()); },
+            [&processor, folder] (const juce::String& name)
+            { return savePreset (processor.getModel(), folder, name, processor.getSampleRate()); }};
+}
+
+PresetShelf::PresetShelf (SkiptorAudioProcessor& owner, PresetAccess access, juce::Component& window)
+    : processor (owner), presets (std::move (access)), dialogs (window)
 {
 }
 
@@ -21,7 +36,7 @@ void PresetShelf::fillList (juce::ComboBox& box, const juce::String& name) const
     box.clear (juce::dontSendNotification);
     box.addItem (blankName, 1);
     int id = 2;
-    for (const auto& preset : listPresets (folder))
+    for (const auto& preset : presets.names())
     {
         box.addItem (preset, id);
         if (name.isNotEmpty() && name == preset)
@@ -38,7 +53,7 @@ void PresetShelf::load (const juce::String& name)
         return;
     }
 
-    const auto result = loadPreset (processor.getModel(), folder, name, processor.getEditorLock());
+    const auto result = presets.load (name);
     if (result != PresetResult::done)
         dialogs.tell ("Load Preset", describePresetResult (result));
 }
@@ -72,7 +87,7 @@ void PresetShelf::saveAs (int result, const juce::String& name, const std::funct
 
     if (!folderIsMissing())
     {
-        const auto written = savePreset (processor.getModel(), folder, name, processor.getSampleRate());
+        const auto written = presets.save (name);
         if (written != PresetResult::done)
             dialogs.tell ("Save Preset", describePresetResult (written));
     }
@@ -81,10 +96,10 @@ void PresetShelf::saveAs (int result, const juce::String& name, const std::funct
 
 bool PresetShelf::folderIsMissing()
 {
-    if (folder.isDirectory())
+    if (presets.folder.isDirectory())
         return false;
 
-    dialogs.tell ("Save Preset", "The preset folder is missing: " + folder.getFullPathName());
+    dialogs.tell ("Save Preset", "The preset folder is missing: " + presets.folder.getFullPathName());
     return true;
 }
 

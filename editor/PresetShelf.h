@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/PresetDialog.h"
+#include "persistence/PresetFolder.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -9,16 +10,30 @@ class SkiptorAudioProcessor;
 namespace gatevox
 {
 
+// How the preset controls reach the presets: the processor's own operations
+// on the machine's preset folder (a load then also tells the host), or the
+// same file operations on another folder.
+struct PresetAccess
+{
+    juce::File folder;
+    std::function<juce::StringArray()> names;
+    std::function<PresetResult (const juce::String& name)> load;
+    std::function<PresetResult (const juce::String& name)> save;
+
+    [[nodiscard]] static PresetAccess throughProcessor (SkiptorAudioProcessor& processor);
+    [[nodiscard]] static PresetAccess inFolder (SkiptorAudioProcessor& processor, const juce::File& folder);
+};
+
 // The window's presets: the Presets box's list, Load and Save, all inside one
-// preset folder (the machine's, or one the tests give). The folder is never
-// created; what cannot be done is said in a notice.
+// preset folder. The folder is never created; what cannot be done is said in
+// a notice.
 class PresetShelf
 {
 public:
     static constexpr const char* blankName = "<Blank>";
     static constexpr const char* cancelledName = "Untitled";
 
-    PresetShelf (SkiptorAudioProcessor& processor, juce::File folder, juce::Component& owner);
+    PresetShelf (SkiptorAudioProcessor& processor, PresetAccess access, juce::Component& owner);
 
     // The box afresh: "<Blank>" (id 1), then every preset of the folder in
     // the order the folder yields them; `name` is selected if it is listed.
@@ -39,7 +54,7 @@ private:
     [[nodiscard]] bool folderIsMissing();
 
     SkiptorAudioProcessor& processor;
-    const juce::File folder;
+    const PresetAccess presets;
     PresetDialog dialogs;
 };
 

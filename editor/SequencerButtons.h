@@ -46,7 +46,6 @@ public:
     void sendStep (int index, int stripValue);
 
     void setTool (Tool t) noexcept { tool = t; }
-    [[nodiscard]] Tool getTool() const noexcept { return tool; }
 
     // The strip value a key had before the last left-click in draw mode; what
     // a right-click and Fill repeat.

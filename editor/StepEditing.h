@@ -38,8 +38,6 @@ public:
     void copy (PatternClipboard::Mode mode) noexcept;
     void paste();
 
-    [[nodiscard]] const PatternClipboard& clipboard() const noexcept { return patternClipboard; }
-
 private:
     SkiptorAudioProcessor& processor;
     SequencerButtons& strip;

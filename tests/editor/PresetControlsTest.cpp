@@ -124,3 +124,11 @@ TEST_F (PresetControls, APresetThatDoesNotParseLeavesTheModelAndSaysSo)
     EXPECT_EQ (dialog().message(), describePresetResult (PresetResult::notAPreset));
     dismissNotice();
 }
+
+TEST_F (PresetControls, TheHostsWindowListsTheMachinesPresetsThroughTheProcessor)
+{
+    window = std::make_unique<MainGUI> (processor);
+    juce::StringArray expected ("<Blank>");
+    expected.addArray (processor.presetNames());
+    EXPECT_EQ (listed (box ("Presets")), expected);
+}

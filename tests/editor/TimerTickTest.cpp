@@ -135,6 +135,16 @@ TEST_F (TimerTick, SelectedEffectFollowsTheTabInFront)
     EXPECT_EQ (sequencer (SequencerState::selectedEffect), 5);
 }
 
+TEST_F (TimerTick, SlotPagesReceiveTheirSlotsLfoSettings)
+{
+    processor.setParameterFromHost (parameterIndex::lfoFrequency + 1, 0.4f);
+    processor.setParameterFromHost (parameterIndex::lfoPhase + 1, 0.75f);
+    tick();
+    EXPECT_FLOAT_EQ (window->getSlotPage (1).shownLfo().frequencyHz, 8.0f);
+    EXPECT_FLOAT_EQ (window->getSlotPage (1).shownLfo().phase, 0.5f);
+    EXPECT_FLOAT_EQ (window->getSlotPage (0).shownLfo().phase, 0.0f);
+}
+
 TEST_F (TimerTick, SnapStepFromTheProcessorsTempoTheHostsOr120)
 {
     // Snap on in slot 1 with interval 4: six divisions of a beat.
