@@ -18,6 +18,9 @@ InstalledFeel::~InstalledFeel()
 
     if (&juce::LookAndFeel::getDefaultLookAndFeel() == ours)
         juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+    // Nothing may still point at a look-and-feel that is deleted, this
+    // reference included.
+    feel = nullptr;
     delete ours;
 }
 
