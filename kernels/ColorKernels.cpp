@@ -56,19 +56,10 @@ void hpfColor (const KernelContext& c, StereoIn in, float lfo, StereoOut out) no
 }
 } // namespace
 
-bool runColorKernel (const KernelContext& context, int kernel, StereoIn in, float lfo, StereoOut out) noexcept
+void addColorKernels (KernelTable& table) noexcept
 {
-    switch (kernel)
-    {
-    case kernelId::lpfColor:
-        lpfColor (context, in, lfo, out);
-        return true;
-    case kernelId::hpfColor:
-        hpfColor (context, in, lfo, out);
-        return true;
-    default:
-        return false;
-    }
+    table[kernelId::lpfColor] = lpfColor;
+    table[kernelId::hpfColor] = hpfColor;
 }
 
 } // namespace gatevox

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "kernels/KernelContext.h"
+#include "kernels/KernelTable.h"
 
 namespace gatevox
 {
 
-// Runs the kernel when it is one of the color kernels; returns false for
-// any other id.
-bool runColorKernel (const KernelContext& context, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept;
+// Enters the color kernels into the table under their ids.
+void addColorKernels (KernelTable& table) noexcept;
 
 } // namespace gatevox

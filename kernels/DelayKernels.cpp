@@ -98,40 +98,23 @@ void delayOnly (const KernelContext& c, StereoIn in, float lfo, StereoOut out, f
 }
 } // namespace
 
-bool runDelayKernel (const KernelContext& c, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept
+void addDelayKernels (KernelTable& table) noexcept
 {
-    switch (kernelId)
-    {
-    case kernelId::lpfComb:
-        lpfComb (c, in, lfo, out);
-        return true;
-    case kernelId::hpfComb:
-        hpfComb (c, in, lfo, out);
-        return true;
-    case kernelId::lpfDoubler:
-        lpfDoubler (c, in, lfo, out);
-        return true;
-    case kernelId::lpfSlapback:
-        lpfSlapback (c, in, lfo, out);
-        return true;
-    case kernelId::hpfDoubler:
-        hpfDelay (c, in, lfo, out, 0.4f, 0.4f, kernelId::hpfDoubler);
-        return true;
-    case kernelId::hpfSlapback:
-        hpfDelay (c, in, lfo, out, 0.4f * c.eff (p::delay1), 0.3f, kernelId::hpfSlapback);
-        return true;
-    case kernelId::delayMod:
-        delayOnly (c, in, lfo, out, c.eff (p::width), kernelId::delayMod, false);
-        return true;
-    case kernelId::vibrato:
-        delayOnly (c, in, lfo, out, c.eff (p::width), kernelId::vibrato, false);
-        return true;
-    case kernelId::slapback:
-        delayOnly (c, in, lfo, out, c.eff (p::width) * c.eff (p::delay1), kernelId::slapback, true);
-        return true;
-    default:
-        return false;
-    }
+    namespace id = kernelId;
+    table[id::lpfComb] = lpfComb;
+    table[id::hpfComb] = hpfComb;
+    table[id::lpfDoubler] = lpfDoubler;
+    table[id::lpfSlapback] = lpfSlapback;
+    table[id::hpfDoubler] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { hpfDelay (c, in, lfo, out, 0.4f, 0.4f, id::hpfDoubler); };
+    table[id::hpfSlapback] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { hpfDelay (c, in, lfo, out, 0.4f * c.eff (p::delay1), 0.3f, id::hpfSlapback); };
+    table[id::delayMod] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { delayOnly (c, in, lfo, out, c.eff (p::width), id::delayMod, false); };
+    table[id::vibrato] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { delayOnly (c, in, lfo, out, c.eff (p::width), id::vibrato, false); };
+    table[id::slapback] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { delayOnly (c, in, lfo, out, c.eff (p::width) * c.eff (p::delay1), id::slapback, true); };
 }
 
 } // namespace gatevox

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "kernels/KernelContext.h"
+#include "kernels/KernelTable.h"
 
 namespace gatevox
 {
 
-// Runs the kernel when it is one of the comb and delay kernels; returns false
-// for any other id.
-bool runDelayKernel (const KernelContext& context, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept;
+// Enters the delay kernels into the table under their ids.
+void addDelayKernels (KernelTable& table) noexcept;
 
 } // namespace gatevox

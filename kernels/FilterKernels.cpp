@@ -128,78 +128,34 @@ void resonator (const KernelContext& c, StereoIn in, float lfo, StereoOut out) n
 }
 } // namespace
 
-bool runFilterKernel (const KernelContext& context, int kernel, StereoIn in, float lfo, StereoOut out) noexcept
+void addFilterKernels (KernelTable& table) noexcept
 {
     namespace id = kernelId;
-
-    switch (kernel)
-    {
-    case id::lpf12dB:
-        lpf12dB (context, in, lfo, out);
-        return true;
-    case id::lpf24dB:
-        lpf24dB (context, in, lfo, out);
-        return true;
-    case id::lpfSvf1:
-        lpfSvf1 (context, in, lfo, out);
-        return true;
-    case id::lpfFuzz:
-        lpfFuzzKernel (context, in, lfo, out);
-        return true;
-    case id::lpfGrunge:
-        lpfGrungeKernel (context, in, lfo, out);
-        return true;
-    case id::hpfSvf1:
-        hpfSvf1 (context, in, lfo, out);
-        return true;
-    case id::hpfFuzz:
-        hpfFuzzKernel (context, in, lfo, out);
-        return true;
-    case id::hpfGrunge:
-        hpfGrungeKernel (context, in, lfo, out);
-        return true;
-    case id::hpf12dB:
-        hpf12dB (context, in, lfo, out);
-        return true;
-    case id::hpf24dB:
-        hpf24dB (context, in, lfo, out);
-        return true;
-    case id::notch:
-        notch (context, in, lfo, out);
-        return true;
-    case id::peakSvf:
-        peakSvf (context, in, lfo, out);
-        return true;
-    case id::peakBiquad:
-        peakBiquad (context, in, lfo, out);
-        return true;
-    case id::bpfSvf1:
-        bpfSvf1 (context, in, lfo, out);
-        return true;
-    case id::bpfExcited:
-        bpfExcitedKernel (context, in, lfo, out);
-        return true;
-    case id::bpfGrunge:
-        bpfGrungeKernel (context, in, lfo, out);
-        return true;
-    case id::bpfThin:
-        bpfThin (context, in, lfo, out);
-        return true;
-    case id::resonator:
-        resonator (context, in, lfo, out);
-        return true;
-    case id::distort:
-        distortKernel (context, in, out);
-        return true;
-    case id::distort2:
-        distort2Kernel (context, in, out);
-        return true;
-    case id::distort3:
-        distort3Kernel (context, in, out);
-        return true;
-    default:
-        return false;
-    }
+    const auto put = [&table] (int kernel, KernelFunction f) { table[static_cast<std::size_t> (kernel)] = f; };
+    put (id::lpf12dB, lpf12dB);
+    put (id::lpf24dB, lpf24dB);
+    put (id::lpfSvf1, lpfSvf1);
+    put (id::lpfFuzz, lpfFuzzKernel);
+    put (id::lpfGrunge, lpfGrungeKernel);
+    put (id::hpfSvf1, hpfSvf1);
+    put (id::hpfFuzz, hpfFuzzKernel);
+    put (id::hpfGrunge, hpfGrungeKernel);
+    put (id::hpf12dB, hpf12dB);
+    put (id::hpf24dB, hpf24dB);
+    put (id::notch, notch);
+    put (id::peakSvf, peakSvf);
+    put (id::peakBiquad, peakBiquad);
+    put (id::bpfSvf1, bpfSvf1);
+    put (id::bpfExcited, bpfExcitedKernel);
+    put (id::bpfGrunge, bpfGrungeKernel);
+    put (id::bpfThin, bpfThin);
+    put (id::resonator, resonator);
+    put (id::distort,
+         [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { distortKernel (c, in, out); });
+    put (id::distort2,
+         [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { distort2Kernel (c, in, out); });
+    put (id::distort3,
+         [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { distort3Kernel (c, in, out); });
 }
 
 } // namespace gatevox

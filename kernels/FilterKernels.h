@@ -1,12 +1,11 @@
 #pragma once
 
-#include "kernels/KernelContext.h"
+#include "kernels/KernelTable.h"
 
 namespace gatevox
 {
 
-// Runs the kernel when it is one of the filter and shaper kernels; returns
-// false for any other id.
-bool runFilterKernel (const KernelContext& context, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept;
+// Enters the filter and shaper kernels into the table under their ids.
+void addFilterKernels (KernelTable& table) noexcept;
 
 } // namespace gatevox

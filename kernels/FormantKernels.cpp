@@ -84,22 +84,11 @@ void formantAmSsb (const KernelContext& c, StereoIn in, float lfo, StereoOut out
 }
 } // namespace
 
-bool runFormantKernel (const KernelContext& context, int kernel, StereoIn in, float lfo, StereoOut out) noexcept
+void addFormantKernels (KernelTable& table) noexcept
 {
-    switch (kernel)
-    {
-    case kernelId::formant:
-        formant (context, in, lfo, out);
-        return true;
-    case kernelId::formantAmDsb:
-        formantAmDsb (context, in, lfo, out);
-        return true;
-    case kernelId::formantAmSsb:
-        formantAmSsb (context, in, lfo, out);
-        return true;
-    default:
-        return false;
-    }
+    table[kernelId::formant] = formant;
+    table[kernelId::formantAmDsb] = formantAmDsb;
+    table[kernelId::formantAmSsb] = formantAmSsb;
 }
 
 } // namespace gatevox

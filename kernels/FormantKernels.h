@@ -1,12 +1,11 @@
 #pragma once
 
-#include "kernels/KernelContext.h"
+#include "kernels/KernelTable.h"
 
 namespace gatevox
 {
 
-// Runs the kernel when it is one of the formant kernels; returns false for
-// any other id.
-bool runFormantKernel (const KernelContext& context, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept;
+// Enters the formant kernels into the table under their ids.
+void addFormantKernels (KernelTable& table) noexcept;
 
 } // namespace gatevox

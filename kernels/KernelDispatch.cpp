@@ -5,7 +5,7 @@
 #include "kernels/DelayKernels.h"
 #include "kernels/FilterKernels.h"
 #include "kernels/FormantKernels.h"
-#include "kernels/KernelCatalogue.h"
+#include "kernels/KernelTable.h"
 #include "kernels/ModulatorKernels.h"
 #include "kernels/ResamplerKernels.h"
 #include "kernels/ShortKernels.h"
@@ -15,48 +15,49 @@ namespace gatevox
 
 namespace
 {
-void passThrough (StereoIn in, StereoOut out) noexcept
+void passThrough (const KernelContext&, StereoIn in, float, StereoOut out) noexcept
 {
     out.left = in.left;
     out.right = in.right;
 }
+
+void silence (const KernelContext&, StereoIn, float, StereoOut out) noexcept
+{
+    out.left = 0.0f;
+    out.right = 0.0f;
+}
+
+// "BYPASS" and any id no family claims pass the input through.
+KernelTable makeKernelTable() noexcept
+{
+    KernelTable table{};
+    table.fill (passThrough);
+    table[kernelId::tremolo] = tremoloKernel;
+    table[kernelId::stereoPan] = stereoPanKernel;
+    table[kernelId::amMod] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept
+    { amModKernel (c, in, out); };
+    table[kernelId::silence] = silence;
+    addFilterKernels (table);
+    addDelayKernels (table);
+    addColorKernels (table);
+    addModulatorKernels (table);
+    addFormantKernels (table);
+    addResamplerKernels (table);
+    return table;
+}
+
+const KernelTable kernelTable = makeKernelTable();
 } // namespace
 
 void dispatchKernel (const KernelContext& context, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept
 {
-    if (context.slot < 0 || context.slot >= numSlots)
+    if (context.slot < 0 || context.slot >= numSlots || kernelId < 0 || kernelId >= numKernels)
     {
-        passThrough (in, out);
+        passThrough (context, in, lfo, out);
         return;
     }
 
-    switch (kernelId)
-    {
-    case kernelId::tremolo:
-        tremoloKernel (context, in, lfo, out);
-        return;
-    case kernelId::stereoPan:
-        stereoPanKernel (context, in, lfo, out);
-        return;
-    case kernelId::amMod:
-        amModKernel (context, in, out);
-        return;
-    case kernelId::silence:
-        out.left = 0.0f;
-        out.right = 0.0f;
-        return;
-
-    default:
-        if (runFilterKernel (context, kernelId, in, lfo, out) || runDelayKernel (context, kernelId, in, lfo, out) ||
-            runColorKernel (context, kernelId, in, lfo, out) || runModulatorKernel (context, kernelId, in, lfo, out) ||
-            runFormantKernel (context, kernelId, in, lfo, out) || runResamplerKernel (context, kernelId, in, lfo, out))
-            return;
-
-        // "BYPASS", ids outside the catalogue, and the kernels whose
-        // building blocks are not in yet.
-        passThrough (in, out);
-        return;
-    }
+    kernelTable[static_cast<std::size_t> (kernelId)](context, in, lfo, out);
 }
 
 } // namespace gatevox

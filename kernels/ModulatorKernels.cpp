@@ -105,38 +105,23 @@ void amSsb (const KernelContext& c, StereoIn in, StereoOut out) noexcept
 }
 } // namespace
 
-bool runModulatorKernel (const KernelContext& c, int id, StereoIn in, float lfo, StereoOut out) noexcept
+void addModulatorKernels (KernelTable& table) noexcept
 {
-    switch (id)
-    {
-    case kernelId::hpfAmDsb:
-        hpfAm (c, in, lfo, out, 333.0f, 1.2, id);
-        return true;
-    case kernelId::hpfAmSsb:
-        hpfAm (c, in, lfo, out, 0.0f, 1.5, id);
-        return true;
-    case kernelId::bpfAmDsb:
-    case kernelId::bpfAmSsb:
-        bpfAm (c, in, lfo, out, id);
-        return true;
-    case kernelId::ringMod:
-        ringMod (c, in, out);
-        return true;
-    case kernelId::fmMod:
-        fmMod (c, in, out);
-        return true;
-    case kernelId::pmMod:
-        pmMod (c, in, out);
-        return true;
-    case kernelId::amDsb:
-        amDsb (c, in, out);
-        return true;
-    case kernelId::amSsb:
-        amSsb (c, in, out);
-        return true;
-    default:
-        return false;
-    }
+    namespace id = kernelId;
+    table[id::hpfAmDsb] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { hpfAm (c, in, lfo, out, 333.0f, 1.2, id::hpfAmDsb); };
+    table[id::hpfAmSsb] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { hpfAm (c, in, lfo, out, 0.0f, 1.5, id::hpfAmSsb); };
+    table[id::bpfAmDsb] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { bpfAm (c, in, lfo, out, id::bpfAmDsb); };
+    table[id::bpfAmSsb] = [] (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noexcept
+    { bpfAm (c, in, lfo, out, id::bpfAmSsb); };
+    table[id::ringMod] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept
+    { ringMod (c, in, out); };
+    table[id::fmMod] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { fmMod (c, in, out); };
+    table[id::pmMod] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { pmMod (c, in, out); };
+    table[id::amDsb] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { amDsb (c, in, out); };
+    table[id::amSsb] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { amSsb (c, in, out); };
 }
 
 } // namespace gatevox

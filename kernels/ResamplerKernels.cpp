@@ -34,19 +34,12 @@ void sampleHoldKernel (const KernelContext& c, StereoIn in, StereoOut out) noexc
 }
 } // namespace
 
-bool runResamplerKernel (const KernelContext& context, int kernelId, StereoIn in, float, StereoOut out) noexcept
+void addResamplerKernels (KernelTable& table) noexcept
 {
-    switch (kernelId)
-    {
-    case kernelId::resampler:
-        resamplerKernel (context, in, out);
-        return true;
-    case kernelId::sampleHold:
-        sampleHoldKernel (context, in, out);
-        return true;
-    default:
-        return false;
-    }
+    table[kernelId::resampler] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept
+    { resamplerKernel (c, in, out); };
+    table[kernelId::sampleHold] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept
+    { sampleHoldKernel (c, in, out); };
 }
 
 } // namespace gatevox

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "kernels/KernelContext.h"
+#include "kernels/KernelTable.h"
 
 namespace gatevox
 {
 
-// Runs the kernel when it is one of the resampler kernels; returns false for
-// any other id.
-bool runResamplerKernel (const KernelContext& context, int kernelId, StereoIn in, float lfo, StereoOut out) noexcept;
+// Enters the resampler kernels into the table under their ids.
+void addResamplerKernels (KernelTable& table) noexcept;
 
 } // namespace gatevox
