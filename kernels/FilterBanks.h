@@ -26,6 +26,8 @@ struct FilterBanks
 
     // Written by the designs once per sample, read by both channels' sections.
     BiquadCoefficients scratch;
+    // "LPF 24dB"'s design per slot, kept while its inputs stay the same.
+    std::array<LowPassDesign, objectCount> lowPassDesigns{};
 
     // Slot s reaches sections from 7s (most biquad kernels) or from 4s ("LPF
     // 24dB"), so neighbouring slots can share sections.
@@ -35,6 +37,7 @@ struct FilterBanks
     [[nodiscard]] BandPassPair& bandPass (int i) noexcept { return bandPasses[at (i, objectCount)]; }
     [[nodiscard]] TwoPoleResonator& resonator (int i) noexcept { return resonators[at (i, objectCount)]; }
     [[nodiscard]] ShaperObject& shaper (int i) noexcept { return shapers[at (i, objectCount)]; }
+    [[nodiscard]] LowPassDesign& lowPassDesign (int i) noexcept { return lowPassDesigns[at (i, objectCount)]; }
 
 private:
     [[nodiscard]] static std::size_t at (int i, int count) noexcept

@@ -26,7 +26,7 @@ void lpf24dB (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noe
 {
     auto& banks = c.banks.filters;
     const float fc = sweepDown (c.eff (p::fc), c.eff (p::fmin), lfo);
-    banks.scratch = designLowPass (fc, c.eff (p::q), c.fs);
+    banks.scratch = designLowPassOnChange (banks.lowPassDesign (c.slot), fc, c.eff (p::q), c.fs);
     const int base = 4 * c.slot;
     const StereoPair first{biquadProcess (banks.biquad (base), in.left, banks.scratch, 0),
                            biquadProcess (banks.biquad (base + 2), in.right, banks.scratch, 0)};

@@ -1,7 +1,9 @@
 #include "kernels/FilterSections.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace gatevox
 {
@@ -72,6 +74,21 @@ BiquadCoefficients designLowPass (float fc, float q, float fs) noexcept
     k.b1 = 2.0f * q * (1.0f - c) / d;
     k.b2 = k.b0;
     return k;
+}
+
+const BiquadCoefficients& designLowPassOnChange (LowPassDesign& design, float fc, float q, float fs) noexcept
+{
+    const auto same = [] (float a, float b)
+    { return std::bit_cast<std::uint32_t> (a) == std::bit_cast<std::uint32_t> (b); };
+    if (!design.designed || !same (fc, design.fc) || !same (q, design.q) || !same (fs, design.fs))
+    {
+        design.k = designLowPass (fc, q, fs);
+        design.designed = true;
+        design.fc = fc;
+        design.q = q;
+        design.fs = fs;
+    }
+    return design.k;
 }
 
 BiquadCoefficients designHighPass (float fc, float q, float fs) noexcept

@@ -36,6 +36,21 @@ float biquadProcess (BiquadSection& section, float x, const BiquadCoefficients& 
 [[nodiscard]] BiquadCoefficients designLowPass (float fc, float q, float fs) noexcept;
 [[nodiscard]] BiquadCoefficients designHighPass (float fc, float q, float fs) noexcept;
 
+// A low-pass design and the fc, q and fs it was made from.
+struct LowPassDesign
+{
+    bool designed = false;
+    float fc = 0.0f;
+    float q = 0.0f;
+    float fs = 0.0f;
+    BiquadCoefficients k;
+};
+
+// designLowPass (fc, q, fs), recomputed only when fc, q or fs differ bit for
+// bit from the values of the design held.
+[[nodiscard]] const BiquadCoefficients& designLowPassOnChange (LowPassDesign& design, float fc, float q,
+                                                               float fs) noexcept;
+
 // Peaking section of linear centre gain g; q is a frequency in hertz and the
 // quality is fs / q.
 [[nodiscard]] BiquadCoefficients designPeak (float fc, float g, float q, float fs) noexcept;
