@@ -10,8 +10,7 @@ ColorNetwork::ColorNetwork()
 {
     for (std::size_t i = 0; i < stages.size(); ++i)
         stages[i].history.assign (static_cast<std::size_t> (colorShape::stageDelays[i]), 0.0f);
-    for (std::size_t k = 0; k < taps.size(); ++k)
-        taps[k].buffer.assign (static_cast<std::size_t> (colorShape::tapDelays[k] + 2), 0.0f);
+    taps.buffer.assign (static_cast<std::size_t> (ColorTapRing::size), 0.0f);
 }
 
 namespace
@@ -44,16 +43,14 @@ float colorProcess (ColorNetwork& network, float x, float c) noexcept
     for (auto& stage : network.stages)
         u = stageStep (stage, u);
 
+    auto& ring = network.taps;
+    constexpr std::size_t mask = ColorTapRing::size - 1;
+    const auto w = static_cast<std::size_t> (ring.write) & mask;
+    ring.buffer[w] = u;
     std::array<float, 8> read{};
-    for (std::size_t k = 0; k < network.taps.size(); ++k)
-    {
-        auto& tap = network.taps[k];
-        const int delay = colorShape::tapDelays[k];
-        tap.buffer[static_cast<std::size_t> (tap.write)] = u;
-        const int r = tap.write >= delay ? tap.write - delay : tap.write + 2;
-        read[k] = tap.buffer[static_cast<std::size_t> (r)];
-        tap.write = tap.write + 1 < delay + 2 ? tap.write + 1 : 0;
-    }
+    for (std::size_t k = 0; k < read.size(); ++k)
+        read[k] = ring.buffer[(w + ColorTapRing::size - static_cast<std::size_t> (colorShape::tapDelays[k])) & mask];
+    ring.write = static_cast<int> ((w + 1) & mask);
 
     auto& sums = network.recentSums;
     std::copy_backward (sums.begin(), sums.end() - 1, sums.end());

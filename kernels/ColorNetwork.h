@@ -51,9 +51,14 @@ struct ColorStage
     int write = 0;
 };
 
-// A tap line of modulus D + 2, so the entry read back is the one written D samples ago.
-struct ColorTap
+// The values that entered the taps, newest at write - 1. All eight taps take
+// the same value each sample, so one ring serves them all: tap k reads the
+// entry written tapDelays[k] samples ago (0 before that many were written).
+struct ColorTapRing
 {
+    static constexpr int size = 16384; // a power of two, above the longest delay
+    static_assert (size > colorShape::tapDelays.back());
+
     std::vector<float> buffer;
     int write = 0;
 };
@@ -67,7 +72,7 @@ struct ColorNetwork
     ColorNetwork();
 
     std::array<ColorStage, 4> stages;
-    std::array<ColorTap, 8> taps;
+    ColorTapRing taps;
     std::array<float, 8> recentSums{}; // newest first
 };
 

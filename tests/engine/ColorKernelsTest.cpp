@@ -116,13 +116,13 @@ TEST (ColorNetwork, NonNumbersStopAtTheFirstStage)
     auto network = std::make_unique<ColorNetwork>();
     (void)colorProcess (*network, 0.5f, 0.5f);
     const int stageWrite = network->stages[0].write;
-    const int tapWrite = network->taps[3].write;
+    const int tapWrite = network->taps.write;
     for (const float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()})
         EXPECT_EQ (colorProcess (*network, bad, 0.5f), 0.0f);
     EXPECT_EQ (network->stages[0].write, stageWrite) << "the stage is left untouched";
     EXPECT_EQ (network->stages[1].write, stageWrite + 2) << "later stages see 0";
-    EXPECT_EQ (network->taps[3].write, tapWrite + 2);
-    EXPECT_EQ (network->taps[3].buffer[static_cast<std::size_t> (tapWrite)], 0.0f);
+    EXPECT_EQ (network->taps.write, tapWrite + 2);
+    EXPECT_EQ (network->taps.buffer[static_cast<std::size_t> (tapWrite)], 0.0f);
     EXPECT_EQ (colorProcess (*network, 0.5f, std::numeric_limits<float>::infinity()), 0.0f)
         << "an overflowing blend comes out as 0";
 }
@@ -218,10 +218,10 @@ TEST (ColorKernels, LowPassKeysIsolateButTheNetworkKeepsItsTail)
 
     // Another kernel on the slot leaves the network alone; its tail is still there.
     const auto& network = rig.banks().colors.networks[2 * s];
-    const int write = network.taps[0].write;
+    const int write = network.taps.write;
     for (int n = 0; n < 100; ++n)
         (void)rig.run (s, kernelId::lpfSvf1, 0.0f, 0.0f, 0.5f);
-    EXPECT_EQ (network.taps[0].write, write);
+    EXPECT_EQ (network.taps.write, write);
     rig.set (s, p::color, 1.0f);
     lowPass.x1 = lowPass.y1 = 0.0f;
     int first = -1;
