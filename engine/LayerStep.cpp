@@ -97,10 +97,12 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
         }
     }
 
+    // The position this sample reads is also the one its advance is compared
+    // with below: the render loop is the only writer that keeps it moving.
+    const std::int32_t position = slot.ints.read (SlotSettings::position);
     std::int32_t nextPosition = 0;
-    const float lfoValue =
-        model.lfo (s).read (slot.ints.read (SlotSettings::position), slot.floats.read (SlotSettings::phase),
-                            lfoFrequency, t.sampleRateFloat, nextPosition);
+    const float lfoValue = model.lfo (s).read (position, slot.floats.read (SlotSettings::phase), lfoFrequency,
+                                               t.sampleRateFloat, nextPosition);
     slot.nextPosition = nextPosition;
 
     auto& [mixerLeft, mixerRight] = model.routeMixers;
@@ -145,16 +147,14 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
         outRight *= 2.0f * pan;
 
     const int keep = t.stepIsOne == 1 && retriggers ? 0 : 1;
-    const int position = slot.ints.read (SlotSettings::position);
-    const int next = slot.nextPosition;
-    if (next == position)
+    if (nextPosition == position)
     {
         if (keep == 0 && position != 0)
             slot.ints.overwrite (SlotSettings::position, 0);
     }
     else
     {
-        slot.ints.overwrite (SlotSettings::position, next);
+        slot.ints.overwrite (SlotSettings::position, nextPosition);
     }
 
     if (envelopeUse.onOutput)
