@@ -71,13 +71,15 @@ float TransitionSmoother::doubleExponential (float x) noexcept
 
 float TransitionSmoother::threePointMean (float x) noexcept
 {
-    const auto at = [this] (int back) -> float&
-    { return ring[static_cast<std::size_t> ((ringIndex + ringLength - back) % ringLength)]; };
-
-    at (0) = x;
-    const float y = (at (0) + at (1) + at (2)) / 3.0f;
-    at (0) = y;
-    ringIndex = (ringIndex + 1) % ringLength;
+    // The entry at ringIndex takes this sample; the two behind it, wrapping
+    // round, hold the last two outputs.
+    constexpr std::size_t last = ringLength - 1;
+    const auto newest = static_cast<std::size_t> (ringIndex);
+    const std::size_t back1 = newest == 0 ? last : newest - 1;
+    const std::size_t back2 = back1 == 0 ? last : back1 - 1;
+    const float y = (x + ring[back1] + ring[back2]) / 3.0f;
+    ring[newest] = y;
+    ringIndex = newest == last ? 0 : ringIndex + 1;
     return y;
 }
 
