@@ -46,7 +46,6 @@ gatevox_add_own_sources (Gatevox
     editor/MainGUIActions.cpp
     editor/MainGUITick.cpp
     editor/PatternClipboard.cpp
-    editor/PlaceholderEditor.cpp
     editor/PresetDialog.cpp
     editor/PresetShelf.cpp
     editor/SequencerButtons.cpp

@@ -1,7 +1,7 @@
 #include "core/SkiptorAudioProcessor.h"
 
 #include "core/SkiptorParameter.h"
-#include "editor/PlaceholderEditor.h"
+#include "editor/MainGUI.h"
 #include "persistence/HostStateDocument.h"
 #include "persistence/SharedFolder.h"
 
@@ -171,7 +171,7 @@ const juce::String SkiptorAudioProcessor::getOutputChannelName (int channelIndex
 
 juce::AudioProcessorEditor* SkiptorAudioProcessor::createEditor()
 {
-    return new gatevox::PlaceholderEditor (*this);
+    return new gatevox::MainGUI (*this);
 }
 
 bool SkiptorAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
