@@ -39,7 +39,9 @@ gatevox_add_own_sources (Gatevox
     core/SkiptorAudioProcessor.cpp
     core/SkiptorParameter.cpp
     core/SkiptorRebuildWorker.cpp
+    editor/ADSRPreview.cpp
     editor/ControlStyle.cpp
+    editor/EnvelopeTab.cpp
     editor/Images.cpp
     editor/InstalledFeel.cpp
     editor/MainGUI.cpp
@@ -52,8 +54,11 @@ gatevox_add_own_sources (Gatevox
     editor/SequencerLight.cpp
     editor/SequencerTick.cpp
     editor/SettingComponent.cpp
+    editor/SettingEffect.cpp
     editor/SkiptorFeel.cpp
     editor/StepEditing.cpp
+    editor/ValueText.cpp
+    editor/WaveformPreview.cpp
     persistence/AttributeReader.cpp
     persistence/DocumentBuilder.cpp
     persistence/DocumentNumbers.cpp

@@ -4,6 +4,7 @@
 
 #include "core/SkiptorAudioProcessor.h"
 #include "editor/SettingComponent.h"
+#include "editor/SnapInterval.h"
 #include "editor/StepValues.h"
 #include "params/ParameterLayout.h"
 
@@ -15,25 +16,6 @@ namespace
 {
 constexpr float fallbackTempo = 120.0f; // beats per minute while neither processor nor host knows one
 
-// The snap divisions of a beat for the slot's snap interval setting.
-[[nodiscard]] float snapDivisions (std::int32_t snapInterval) noexcept
-{
-    switch (snapInterval)
-    {
-    case 1:
-        return 2.0f;
-    case 2:
-        return 3.0f;
-    case 4:
-        return 6.0f;
-    case 5:
-        return 8.0f;
-    case 6:
-        return 12.0f;
-    default:
-        return 4.0f;
-    }
-}
 } // namespace
 
 void MainGUI::timerCallback()
@@ -66,7 +48,7 @@ void MainGUI::refreshSlotPages (int currentTab)
     {
         const auto& floats = model.slot (slot).floats;
         getSlotPage (slot).refresh (
-            currentTab, {floats.read (SlotSettings::waveformNormalised), floats.read (SlotSettings::phase),
+            currentTab, {model.slot (slot).ints.read (SlotSettings::waveform), floats.read (SlotSettings::phase),
                          floats.read (SlotSettings::lfoFrequency), floats.read (SlotSettings::snapIntervalNormalised)});
     }
 }
@@ -110,7 +92,7 @@ void MainGUI::passSnapStep (int currentTab, float tempo)
     if (ints.read (SlotSettings::snapOn) == 0)
         return;
 
-    const float divisions = snapDivisions (ints.read (SlotSettings::snapInterval));
+    const float divisions = snapInterval::divisions (ints.read (SlotSettings::snapInterval));
     getSlotPage (currentTab).setSnapStep (tempo / 60.0f / divisions, divisions);
 }
 

@@ -78,6 +78,13 @@ public:
     [[nodiscard]] float read (std::int32_t position, float phase, float frequency, float fs,
                               std::int32_t& nextPosition) const noexcept;
 
+    // Whether the published table is about to change: an expansion runs or a
+    // deferred rebuild waits. Never waits itself.
+    [[nodiscard]] bool isRebuilding() const noexcept
+    {
+        return buildCounter.load (std::memory_order_acquire) > 0 || rebuildRequested.load (std::memory_order_acquire);
+    }
+
     // Base point i and published entry i, with i clamped into range.
     [[nodiscard]] double basePoint (int i) const noexcept;
     [[nodiscard]] float entry (int i) const noexcept;
