@@ -2,6 +2,7 @@
 
 #include "core/SkiptorAudioProcessor.h"
 #include "editor/MainGUI.h"
+#include "tests/support/XErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,6 @@
 #include <memory>
 #include <stdexcept>
 #include <vector>
-
-// Lets the program survive the X errors a desktop without a window manager gives.
-void ignoreXErrors();
 
 // Runs the message loop until done() holds or the time is up; returns done().
 bool runMessagesUntil (const std::function<bool()>& done, int timeoutMs = 3000);

@@ -149,3 +149,18 @@ TEST (HostLoading, Lv2IdentityAndAudio)
     expectParameters (*plugin);
     expectAudioPasses (*plugin);
 }
+
+// The window opens through every format's hosting road, at its fixed size,
+// and closes again.
+TEST (HostLoading, TheWindowOpensInEveryFormat)
+{
+    for (const auto format : allFormats)
+    {
+        auto plugin = createPlugin (format);
+        ASSERT_NE (plugin, nullptr) << formatName (format);
+        std::unique_ptr<juce::AudioProcessorEditor> editor (plugin->createEditorIfNeeded());
+        ASSERT_NE (editor, nullptr) << formatName (format);
+        EXPECT_EQ (editor->getWidth(), 800) << formatName (format);
+        EXPECT_EQ (editor->getHeight(), 500) << formatName (format);
+    }
+}

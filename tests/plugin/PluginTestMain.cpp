@@ -1,3 +1,5 @@
+#include "tests/support/XErrors.h"
+
 #include <juce_core/juce_core.h>
 #include <juce_events/juce_events.h>
 
@@ -21,6 +23,7 @@ int main (int argc, char** argv)
     int result = 0;
     {
         const juce::ScopedJuceInitialiser_GUI juce;
+        ignoreXErrors();
         result = RUN_ALL_TESTS();
     }
     home.deleteRecursively();
