@@ -73,7 +73,7 @@ void MainGUI::chooseLayer (int layer)
 {
     for (std::size_t k = 0; k < layerButtons.size(); ++k)
         layerButtons[k].setToggleState (static_cast<int> (k) == layer, juce::dontSendNotification);
-    audioProcessor.setParameterNotifyingHost (parameterIndex::layer, static_cast<float> (layer) * 0.25f);
+    audioProcessor.setParameterNotifyingHost (parameterIndex::layer, layerParameterValue (layer));
     stepEditing.showSteps (stepEditing.selectedPattern(), layer);
 }
 

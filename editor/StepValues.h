@@ -5,7 +5,7 @@
 namespace gatevox
 {
 
-// How the window encodes steps and patterns.
+// How the window encodes steps, patterns and layers as parameter values.
 
 // The strip shows a step as its strip value, one above its step value: 1-5 for
 // the slots "Fx 1" to "Fx 5" and 6 for an empty step.
@@ -34,6 +34,12 @@ inline constexpr int emptyStripValue = 6;
 [[nodiscard]] constexpr float patternParameterValue (int pattern) noexcept
 {
     return pattern < 1 ? 0.0f : static_cast<float> (pattern) * 0.0625f;
+}
+
+// What "layerParam" carries for layer 0-3: quarters.
+[[nodiscard]] constexpr float layerParameterValue (int layer) noexcept
+{
+    return static_cast<float> (layer) * 0.25f;
 }
 
 } // namespace gatevox
