@@ -1,5 +1,7 @@
 #include "tests/editor/EditorRig.h"
 
+#include "tests/support/TemporaryFolder.h"
+
 #include <cstdlib>
 
 namespace juce
@@ -133,22 +135,8 @@ bool HostRecorder::receivedAny (int firstIndex, int count) const
     return first != received.end() && first->first < firstIndex + count;
 }
 
-namespace
-{
-// A folder no other test program running at the same time can pick too.
-juce::File makeTemporaryFolder()
-{
-    auto pattern = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                       .getChildFile ("gatevox-editor-test-XXXXXX")
-                       .getFullPathName()
-                       .toStdString();
-    if (mkdtemp (pattern.data()) == nullptr)
-        throw std::runtime_error ("no temporary folder");
-    return juce::File (pattern);
-}
-} // namespace
-
-EditorRig::EditorRig() : folder (makeTemporaryFolder()), presetFolder (folder.getChildFile ("Presets"))
+EditorRig::EditorRig()
+    : folder (makeTemporaryFolder ("gatevox-editor-test")), presetFolder (folder.getChildFile ("Presets"))
 {
     ignoreXErrors();
     presetFolder.createDirectory();

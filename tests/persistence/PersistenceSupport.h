@@ -2,6 +2,7 @@
 
 #include "core/ProcessorModel.h"
 #include "engine/RenderLoop.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <juce_core/juce_core.h>
 
@@ -57,12 +58,7 @@ inline std::string attributeText (const juce::XmlElement& element, const char* n
 class TemporaryFolder
 {
 public:
-    TemporaryFolder()
-        : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
-                      .getNonexistentChildFile ("gatevox-persistence-test", "", false))
-    {
-        folder.createDirectory();
-    }
+    TemporaryFolder() : folder (makeTemporaryFolder ("gatevox-persistence-test")) {}
 
     ~TemporaryFolder() { folder.deleteRecursively(); }
 
