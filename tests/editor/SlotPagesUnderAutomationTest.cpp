@@ -11,7 +11,9 @@ using namespace gatevox;
 using SlotPagesUnderAutomation = EditorRig;
 
 // Every slot parameter from a host thread while audio renders and the window
-// ticks and paints: the pages never wait for either thread.
+// ticks and paints: no data race (the ThreadSanitizer tree runs this), and no
+// wait between the threads (a page that waited would hang the test until
+// CTest's timeout).
 TEST_F (SlotPagesUnderAutomation, HostAutomatesEverySlotParameterWhileAudioRenders)
 {
     constexpr int blockSize = 256;
@@ -51,10 +53,8 @@ TEST_F (SlotPagesUnderAutomation, HostAutomatesEverySlotParameterWhileAudioRende
     for (int round = 0; round < 30; ++round)
     {
         tabs.setCurrentTabIndex (round % numSlots);
-        const auto started = juce::Time::getMillisecondCounterHiRes();
         tick();
         [[maybe_unused]] const auto picture = window->createComponentSnapshot (window->getLocalBounds());
-        EXPECT_LT (juce::Time::getMillisecondCounterHiRes() - started, 2000.0) << "a tick stalled";
     }
     running = false;
     automation.join();
