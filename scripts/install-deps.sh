@@ -14,7 +14,7 @@ packages=(
 )
 
 case "${1:-}" in
-    test) packages+=(libgtest-dev valgrind xvfb xauth lilv-utils liblilv-dev clang-format git) ;;
+    test) packages+=(libgtest-dev valgrind xvfb xauth lilv-utils liblilv-dev clang-format git fonts-dejavu-core) ;;
     bench) packages+=(libbenchmark-dev) ;;
     art) packages+=(libjpeg-turbo-progs pngquant fonts-dejavu-core) ;;
     "") ;;
