@@ -1,10 +1,10 @@
 #include "bench/CatalogueDefaults.h"
+#include "bench/DenormalMode.h"
 #include "core/ProcessorModel.h"
 #include "engine/RenderLoop.h"
 #include "kernels/KernelCatalogue.h"
 
 #include <benchmark/benchmark.h>
-#include <xmmintrin.h>
 
 #include <algorithm>
 #include <cmath>
@@ -19,9 +19,6 @@ namespace
 constexpr int blockSize = 512;
 constexpr double sampleRate = 48000.0;
 constexpr double tempo = 120.0;
-
-// MXCSR flush-to-zero (bit 15) and denormals-are-zero (bit 6).
-constexpr unsigned int flushDenormalBits = 0x8040;
 } // namespace
 
 namespace gatevox::bench
@@ -64,18 +61,18 @@ void renderKernel (benchmark::State& state, int kernel)
     std::vector<float> left (blockSize), right (blockSize);
     double ppq = 0.25;
     std::size_t offset = 0;
-    const unsigned int savedControl = _mm_getcsr();
-    _mm_setcsr (savedControl | flushDenormalBits);
-    for (auto _ : state)
     {
-        std::copy_n (toneLeft.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, left.begin());
-        std::copy_n (toneRight.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, right.begin());
-        offset = (offset + blockSize) % (toneLeft.size() - blockSize);
-        loop.process (left.data(), right.data(), blockSize, HostPosition{tempo, ppq});
-        ppq += blockSize * tempo / (60.0 * sampleRate);
-        benchmark::DoNotOptimize (left.data());
+        const DenormalMode flush;
+        for (auto _ : state)
+        {
+            std::copy_n (toneLeft.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, left.begin());
+            std::copy_n (toneRight.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, right.begin());
+            offset = (offset + blockSize) % (toneLeft.size() - blockSize);
+            loop.process (left.data(), right.data(), blockSize, HostPosition{tempo, ppq});
+            ppq += blockSize * tempo / (60.0 * sampleRate);
+            benchmark::DoNotOptimize (left.data());
+        }
     }
-    _mm_setcsr (savedControl);
     state.SetItemsProcessed (state.iterations() * blockSize);
     state.counters["realtime_x"] = benchmark::Counter (
         static_cast<double> (state.iterations()) * blockSize / sampleRate, benchmark::Counter::kIsRate);

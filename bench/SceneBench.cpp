@@ -1,8 +1,8 @@
+#include "bench/DenormalMode.h"
 #include "bench/HeavyScene.h"
 #include "engine/RenderLoop.h"
 
 #include <benchmark/benchmark.h>
-#include <xmmintrin.h>
 
 #include <algorithm>
 #include <chrono>
@@ -16,9 +16,6 @@ namespace
 constexpr int blockSize = 512;
 constexpr double sampleRate = 48000.0;
 constexpr double tempo = 120.0;
-
-// MXCSR flush-to-zero (bit 15) and denormals-are-zero (bit 6).
-constexpr unsigned int flushDenormalBits = 0x8040;
 
 enum class Scene
 {
@@ -75,22 +72,11 @@ private:
     std::size_t offset = 0;
 };
 
-// FTZ and DAZ on for the lifetime of the object, as in the plug-in's process block.
-class FlushDenormals
-{
-public:
-    FlushDenormals() noexcept { _mm_setcsr (saved | flushDenormalBits); }
-    ~FlushDenormals() { _mm_setcsr (saved); }
-
-private:
-    const unsigned int saved = _mm_getcsr();
-};
-
 // Real-time factor: seconds of audio rendered per second of CPU time.
 void renderScene (benchmark::State& state, Scene which, int kernel)
 {
     SceneRender render (which, kernel);
-    const FlushDenormals flush;
+    const DenormalMode flush;
     for (auto _ : state)
         render.renderBlock();
 
@@ -111,7 +97,7 @@ void blockProfile (benchmark::State& state, Scene which, int kernel)
         for (int run = 0; run < 5; ++run)
         {
             SceneRender render (which, kernel);
-            const FlushDenormals flush;
+            const DenormalMode flush;
             for (auto& ns : fastest)
             {
                 const auto start = std::chrono::steady_clock::now();

@@ -1,9 +1,9 @@
+#include "bench/DenormalMode.h"
 #include "core/ProcessorModel.h"
 #include "engine/RenderLoop.h"
 #include "kernels/KernelCatalogue.h"
 
 #include <benchmark/benchmark.h>
-#include <xmmintrin.h>
 
 #include <algorithm>
 #include <chrono>
@@ -35,9 +35,6 @@ constexpr double tempo = 120.0;
 constexpr int toneBlocks = 47;
 constexpr int burstBlocks = 23;
 constexpr int tailBlocks = 282;
-
-// MXCSR flush-to-zero (bit 15) and denormals-are-zero (bit 6).
-constexpr unsigned int flushDenormalBits = 0x8040;
 
 enum class Tail
 {
@@ -107,8 +104,7 @@ void renderTail (benchmark::State& state, int kernel, bool flushDenormals, Tail 
         RenderLoop loop (*model);
         state.ResumeTiming();
 
-        const unsigned int savedControl = _mm_getcsr();
-        _mm_setcsr (flushDenormals ? savedControl | flushDenormalBits : savedControl & ~flushDenormalBits);
+        const DenormalMode denormals (flushDenormals);
 
         double ppq = 0.25;
         auto renderBlock = [&] (const float* sourceLeft, const float* sourceRight)
@@ -142,8 +138,6 @@ void renderTail (benchmark::State& state, int kernel, bool flushDenormals, Tail 
             const auto ns = renderBlock (sourceLeft, input.silence.data());
             tailNs[static_cast<std::size_t> (block)] = std::min (tailNs[static_cast<std::size_t> (block)], ns);
         }
-
-        _mm_setcsr (savedControl);
     }
 
     const double steady = median (steadyNs);
