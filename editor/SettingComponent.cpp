@@ -40,9 +40,10 @@ const juce::Colour pageBottom{0xaa333333};
 constexpr float backdropOpacity = 0.503f;
 const juce::Colour barTrack{0xfffffefe};
 const juce::Colour barFill{0xff6b6b6b};
-const juce::Colour phaseText{0xffc1c1c1};
+// The frequency and phase values are written over the bar's near-white track:
+// light grey there cannot be read, so both read in dark grey.
+const juce::Colour valueText{0xff2b2b2b};
 const juce::Colour phaseOutline{0x95aeaeae};
-const juce::Colour frequencyText{0x95aeaeae};
 const juce::Colour shapeOutline{0xffa1a1a1};
 constexpr float labelFontHeight = 14.0f;
 constexpr float shapeLabelFontHeight = 12.9f;
@@ -143,13 +144,15 @@ void SettingComponent::buildControls()
         addChildComponent (*slider);
     }
     barSlider (frequency, 0.0, maxFrequency, knobStep);
-    frequency.setColour (juce::Slider::textBoxTextColourId, frequencyText);
+    frequency.setColour (juce::Slider::textBoxTextColourId, valueText);
     barSlider (phase, -phaseLimit, phaseLimit, 0.0);
-    phase.setColour (juce::Slider::textBoxTextColourId, phaseText);
+    phase.setColour (juce::Slider::textBoxTextColourId, valueText);
     phase.setColour (juce::Slider::textBoxOutlineColourId, phaseOutline);
     for (auto* slider : {&frequency, &phase})
     {
         slider->setTextBoxStyle (juce::Slider::TextBoxLeft, false, 80, 20);
+        // Hz and radians read to a hundredth; typing keeps the full value.
+        slider->setNumDecimalPlacesToDisplay (2);
         slider->addListener (this);
         addAndMakeVisible (*slider);
     }
