@@ -111,6 +111,7 @@ SettingEffect::SettingEffect (int slotNumber, SkiptorAudioProcessor& owner)
         for (int k = 0; k < numKernelParameters; ++k)
             box.addItem (toString (kernelParameterNames[static_cast<std::size_t> (k)]), k + 1);
         box.setColour (juce::ComboBox::textColourId, parameterText);
+        box.setTextWhenNothingSelected (absent); // a fresh page, before any kernel laid out its knobs
         box.addListener (this);
         addAndMakeVisible (box);
 
