@@ -33,12 +33,12 @@ ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText) : sineTable 
         kernelParamStores.push_back (std::make_unique<KernelParamStore>());
         envelopeSettings.push_back (std::make_unique<EnvelopeSettings>());
         envelopeSettings.back()->switches.waitingWrite (EnvelopeSettings::envelopeOn, 0.0f);
-        envelopeGenerators.push_back (std::make_unique<EnvelopeGenerator> (envelopePoints));
+        envelopeGenerators.push_back (std::make_unique<EnvelopeGenerator> (envelopePoints, renderEpoch));
     }
 
     // The record of "no slot" has no LFO: its read is always 1.
     for (int s = 0; s < numSlots; ++s)
-        lfoTables.push_back (std::make_unique<LfoWaveTable> (userWaves));
+        lfoTables.push_back (std::make_unique<LfoWaveTable> (userWaves, renderEpoch));
 
     reset();
 
@@ -160,6 +160,13 @@ bool ProcessorModel::applyPendingRebuilds() noexcept
             if ((segments & (1u << g)) != 0)
                 rebuildEnvelopeSegment (s, g, RebuildTiming::now);
         ran = ran || segments != 0;
+    }
+
+    for (int s = 0; s < numSlotRecords; ++s)
+    {
+        if (s < numSlots)
+            lfo (s).releaseRetiredTables();
+        envelopeGenerator (s).releaseRetiredTables();
     }
     return ran;
 }

@@ -14,6 +14,7 @@
 #include "kernels/KernelBanks.h"
 #include "modulation/EnvelopeGenerator.h"
 #include "modulation/LfoWaveTable.h"
+#include "modulation/RenderEpoch.h"
 #include "modulation/UserWaveStore.h"
 
 #include <algorithm>
@@ -73,7 +74,8 @@ public:
     void rebuildEnvelopeSegment (int s, int g, RebuildTiming timing) noexcept;
 
     // Runs every LFO table and envelope segment rebuild requested so far on
-    // the calling thread (a control thread); returns whether any ran.
+    // the calling thread (a control thread), and lets go of the tables they
+    // replaced once no block can read them; returns whether any rebuild ran.
     bool applyPendingRebuilds() noexcept;
 
     // Points per envelope segment of the processor's generators.
@@ -94,6 +96,9 @@ public:
 
     std::array<RouteMixer, 2> routeMixers; // left, right
     std::array<TransitionSmoother, 2> smoothers;
+
+    // The render loop's blocks, which tell the tables when a replaced one is free.
+    RenderEpoch renderEpoch;
 
     TransportFields transport;
     RenderFields render;

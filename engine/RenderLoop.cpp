@@ -25,6 +25,7 @@ bool RenderLoop::process (float* left, float* right, int numSamples,
     for (int s = 0; s < numSlots; ++s)
         model.kernelParams (s).resetFactors();
 
+    const RenderEpoch::BlockScope block (model.renderEpoch);
     for (int i = 0; i < numSamples; ++i)
         renderSample (left[i], right[i]);
 

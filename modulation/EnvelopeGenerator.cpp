@@ -1,16 +1,15 @@
 #include "modulation/EnvelopeGenerator.h"
 
 #include "core/SafeMath.h"
+#include "modulation/SharedTableCache.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
 #include <limits>
+#include <new>
 
 namespace gatevox
 {
-
-static_assert (std::atomic<float>::is_always_lock_free, "envelope reads must never wait");
 
 namespace
 {
@@ -31,13 +30,36 @@ constexpr float largestKnob = std::numeric_limits<float>::max() / 8.0f;
 {
     return g >= 0 && g < numEnvelopeSegments;
 }
+
+EnvelopeSegment buildEnvelopeSegment (const EnvelopeSegment::Content& c)
+{
+    EnvelopeSegment segment;
+    segment.points.resize (static_cast<std::size_t> (c.points));
+
+    const float p = 1.25f * c.y;
+    const float q = 0.75f * c.y;
+    const float step = 1.0f / static_cast<float> (c.points);
+
+    float t = 0.0f;
+    float r = c.start;
+    for (auto& v : segment.points)
+    {
+        const float u = 1.0f - t;
+        const float bezier = u * u * u * c.x + 3.0f * u * u * t * p + 3.0f * u * t * t * q + t * t * t * c.z;
+        r = 0.999f * bezier + 0.001f * r;
+        v = r;
+        t += step;
+    }
+    return segment;
+}
 } // namespace
 
-EnvelopeGenerator::EnvelopeGenerator (std::int32_t points) : pointCount (std::max (points, std::int32_t{0}))
+EnvelopeGenerator::EnvelopeGenerator (std::int32_t points, const RenderEpoch& epochOfReaders)
+    : pointCount (std::max (points, std::int32_t{0})), segments{PublishedTable<EnvelopeSegment> (epochOfReaders),
+                                                                PublishedTable<EnvelopeSegment> (epochOfReaders),
+                                                                PublishedTable<EnvelopeSegment> (epochOfReaders),
+                                                                PublishedTable<EnvelopeSegment> (epochOfReaders)}
 {
-    for (auto& table : tables)
-        table = Table (static_cast<std::size_t> (pointCount));
-
     buildSegment (0, 0.0f, 0.5f, 1.0f);
     buildSegment (1, 1.0f, 1.0f, 1.0f);
     buildSegment (2, 1.0f, 1.0f, 1.0f);
@@ -49,26 +71,19 @@ void EnvelopeGenerator::buildSegment (int g, float x, float y, float z) noexcept
     if (!isSegment (g) || !isActive())
         return;
 
-    x = usableKnob (x);
-    y = usableKnob (y);
-    z = usableKnob (z);
-
-    auto& table = tables[static_cast<std::size_t> (g)];
-    const float p = 1.25f * y;
-    const float q = 0.75f * y;
-    const float step = 1.0f / static_cast<float> (pointCount);
-
-    float t = 0.0f;
-    float r = buildRegister;
-    for (auto& v : table)
+    const std::lock_guard lock (buildMutex);
+    const EnvelopeSegment::Content content{usableKnob (x), usableKnob (y), usableKnob (z), buildRegister, pointCount};
+    try
     {
-        const float u = 1.0f - t;
-        const float bezier = u * u * u * x + 3.0f * u * u * t * p + 3.0f * u * t * t * q + t * t * t * z;
-        r = 0.999f * bezier + 0.001f * r;
-        v = r;
-        t += step;
+        auto table = SharedTableCache<EnvelopeSegment::Content, EnvelopeSegment>::shared().obtain (
+            content, buildEnvelopeSegment);
+        buildRegister = table->points.back();
+        segments[static_cast<std::size_t> (g)].publish (std::move (table));
     }
-    buildRegister = r;
+    catch (const std::bad_alloc&)
+    {
+        // The segment keeps the table it has.
+    }
 }
 
 float EnvelopeGenerator::envelopeValue (int g, int clock, float period) noexcept
@@ -84,7 +99,7 @@ float EnvelopeGenerator::envelopeValue (int g, int clock, float period) noexcept
     lastIndex = i;
 
     const auto segment = static_cast<std::size_t> (g);
-    const float stored = tables[segment][static_cast<std::size_t> (i)];
+    const float stored = segments[segment].current()->points[static_cast<std::size_t> (i)];
     const float value = 0.999f * stored + 0.001f * readRegisters[segment];
     readRegisters[segment] = stored;
     return value;
@@ -95,8 +110,18 @@ float EnvelopeGenerator::point (int g, int j) const noexcept
     if (!isActive())
         return 0.0f;
 
-    const auto segment = static_cast<std::size_t> (std::clamp (g, 0, numEnvelopeSegments - 1));
-    return tables[segment][static_cast<std::size_t> (std::clamp (j, 0, pointCount - 1))];
+    return segmentTable (g)->points[static_cast<std::size_t> (std::clamp (j, 0, pointCount - 1))];
+}
+
+std::shared_ptr<const EnvelopeSegment> EnvelopeGenerator::segmentTable (int g) const
+{
+    return segments[static_cast<std::size_t> (std::clamp (g, 0, numEnvelopeSegments - 1))].held();
+}
+
+void EnvelopeGenerator::releaseRetiredTables()
+{
+    for (auto& segment : segments)
+        segment.releaseRetired();
 }
 
 } // namespace gatevox

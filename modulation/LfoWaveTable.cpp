@@ -1,7 +1,10 @@
 #include "modulation/LfoWaveTable.h"
 
+#include "modulation/SharedTableCache.h"
+
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace gatevox
 {
@@ -41,14 +44,45 @@ std::int32_t positionStep (float frequency, float fs) noexcept
         return static_cast<std::int32_t> (whole);
     return static_cast<std::int32_t> (std::fmod (whole, static_cast<double> (tableSize)));
 }
+
+LfoTable expandLfoTable (const LfoTable::Content& content)
+{
+    LfoTable table;
+    table.entries.resize (static_cast<std::size_t> (LfoWaveTable::tablePoints));
+    auto out = table.entries.begin();
+
+    const double fl = content.floor;
+    OnePole smoother;
+    constexpr double lastStep = LfoWaveTable::interpolationCount - 1;
+    double prev = content.base[0];
+
+    // Each base point, then 199 points that continue the slope from the
+    // previous base point.
+    for (const double cur : content.base)
+    {
+        *out++ = static_cast<float> (cur);
+
+        const float slope = std::fabs (static_cast<float> (cur)) - std::fabs (static_cast<float> (prev));
+        for (int j = 1; j < LfoWaveTable::interpolationCount; ++j)
+        {
+            double v = cur + static_cast<double> (slope) * j / lastStep;
+            v = std::max (std::min (v, 1.0), fl);
+            v = std::max (smoother.step (v), fl);
+            *out++ = static_cast<float> (v);
+        }
+        prev = cur;
+    }
+    return table;
+}
 } // namespace
 
-LfoWaveTable::LfoWaveTable (UserWaveStore& store)
-    : userWaves (store), banks (std::make_unique<std::atomic<float>[]> (2 * static_cast<std::size_t> (tablePoints)))
+LfoWaveTable::LfoWaveTable (UserWaveStore& store, const RenderEpoch& epochOfReaders)
+    : userWaves (store), published (epochOfReaders)
 {
+    expand();
 }
 
-void LfoWaveTable::generate (std::int32_t number, double dutyCycle, double floorLevel) noexcept
+void LfoWaveTable::generateBase (std::int32_t number, double dutyCycle, double floorLevel) noexcept
 {
     LfoBaseWave wave;
     generateLfoBaseWave (wave, number, dutyCycle, floorLevel, userWaves);
@@ -56,13 +90,48 @@ void LfoWaveTable::generate (std::int32_t number, double dutyCycle, double floor
         base[i] = wave[i];
 }
 
+void LfoWaveTable::expandBase() noexcept
+{
+    const std::int32_t number = currentWaveform;
+
+    LfoTable::Content content;
+    for (std::size_t i = 0; i < base.size(); ++i)
+        content.base[i] = base[i];
+    content.floor = number >= 2 && number <= 4 ? limitLfoFloor (floor()) : 0.0;
+
+    building.store (true, std::memory_order_release);
+    try
+    {
+        published.publish (SharedTableCache<LfoTable::Content, LfoTable>::shared().obtain (content, expandLfoTable));
+        generation.fetch_add (1, std::memory_order_release);
+    }
+    catch (const std::bad_alloc&)
+    {
+        // The slot keeps playing the table it has.
+    }
+    building.store (false, std::memory_order_release);
+}
+
+void LfoWaveTable::generate (std::int32_t number, double dutyCycle, double floorLevel) noexcept
+{
+    const std::lock_guard lock (buildMutex);
+    generateBase (number, dutyCycle, floorLevel);
+}
+
+void LfoWaveTable::expand() noexcept
+{
+    const std::lock_guard lock (buildMutex);
+    expandBase();
+}
+
 void LfoWaveTable::rebuild (std::int32_t number, double dutyCycle, double floorLevel, RebuildTiming timing) noexcept
 {
     if (timing == RebuildTiming::now)
     {
         rebuildRequested.store (false, std::memory_order_relaxed);
-        generate (number, dutyCycle, floorLevel);
-        expand();
+        const std::lock_guard lock (buildMutex);
+        generateBase (number, dutyCycle, floorLevel);
+        expandBase();
         return;
     }
 
@@ -79,84 +148,25 @@ bool LfoWaveTable::applyRequestedRebuild() noexcept
     if (!rebuildRequested.exchange (false, std::memory_order_acquire))
         return false;
 
-    generate (requestedNumber, requestedDuty, requestedFloor);
-    expand();
+    const std::lock_guard lock (buildMutex);
+    generateBase (requestedNumber, requestedDuty, requestedFloor);
+    expandBase();
     return true;
-}
-
-void LfoWaveTable::beginBuild() noexcept
-{
-    std::int32_t expected = 0;
-    while (!buildCounter.compare_exchange_weak (expected, 1, std::memory_order_acquire, std::memory_order_relaxed))
-        expected = 0;
-}
-
-void LfoWaveTable::expand() noexcept
-{
-    beginBuild();
-
-    const std::int32_t number = currentWaveform;
-    const double fl = number >= 2 && number <= 4 ? limitLfoFloor (floor()) : 0.0;
-
-    // Only a builder moves the generation, and this one holds the build.
-    const auto published = generation.load (std::memory_order_relaxed);
-    const auto bank = static_cast<std::size_t> ((published + 1) & 1);
-
-    auto* out = banks.get() + bank * static_cast<std::size_t> (tablePoints);
-    OnePole smoother;
-    constexpr double lastStep = interpolationCount - 1;
-    double prev = base[0];
-
-    // Each base point, then 199 points that continue the slope from the
-    // previous base point.
-    for (std::size_t i = 0; i < base.size(); ++i)
-    {
-        const double cur = base[i];
-        (out++)->store (static_cast<float> (cur), std::memory_order_release);
-
-        const float slope = std::fabs (static_cast<float> (cur)) - std::fabs (static_cast<float> (prev));
-        for (int j = 1; j < interpolationCount; ++j)
-        {
-            double v = cur + static_cast<double> (slope) * j / lastStep;
-            v = std::max (std::min (v, 1.0), fl);
-            v = std::max (smoother.step (v), fl);
-            (out++)->store (static_cast<float> (v), std::memory_order_release);
-        }
-        prev = cur;
-    }
-
-    generation.store (published + 1, std::memory_order_release);
-    buildCounter.fetch_sub (1, std::memory_order_release);
-}
-
-float LfoWaveTable::publishedEntry (std::int32_t index) const noexcept
-{
-    for (;;)
-    {
-        const auto seen = generation.load (std::memory_order_acquire);
-        const auto bank = static_cast<std::size_t> (seen & 1);
-        const float value =
-            banks[bank * static_cast<std::size_t> (tablePoints) + static_cast<std::size_t> (index)].load (
-                std::memory_order_acquire);
-        if (generation.load (std::memory_order_relaxed) == seen)
-            return value;
-    }
 }
 
 float LfoWaveTable::read (std::int32_t position, float phase, float frequency, float fs,
                           std::int32_t& nextPosition) const noexcept
 {
+    const float* entries = published.current()->entries.data();
     const std::int32_t offset = phaseOffset (phase);
     nextPosition = wrapIntoTable (std::int64_t{position} + positionStep (frequency, fs));
 
     // At audio-rate steps each read lands on a cache line of its own: start
     // loading the one the next sample most likely reads (same phase, same
-    // bank) while this sample renders. A prefetch is no access to the atomic.
-    const auto nextIndex = static_cast<std::size_t> (wrapIntoTable (std::int64_t{nextPosition} + offset));
-    const auto bank = static_cast<std::size_t> (generation.load (std::memory_order_relaxed) & 1);
-    __builtin_prefetch (banks.get() + bank * static_cast<std::size_t> (tablePoints) + nextIndex);
+    // table) while this sample renders.
+    __builtin_prefetch (entries + wrapIntoTable (std::int64_t{nextPosition} + offset));
 
-    return publishedEntry (wrapIntoTable (std::int64_t{position} + offset));
+    return entries[wrapIntoTable (std::int64_t{position} + offset)];
 }
 
 double LfoWaveTable::basePoint (int i) const noexcept
@@ -166,7 +176,7 @@ double LfoWaveTable::basePoint (int i) const noexcept
 
 float LfoWaveTable::entry (int i) const noexcept
 {
-    return publishedEntry (std::clamp (i, 0, tablePoints - 1));
+    return publishedTable()->entries[static_cast<std::size_t> (std::clamp (i, 0, tablePoints - 1))];
 }
 
 } // namespace gatevox

@@ -4,29 +4,42 @@
 #include "core/RebuildTiming.h"
 #include "core/RelaxedAtomic.h"
 #include "modulation/LfoGenerators.h"
+#include "modulation/PublishedTable.h"
 #include "modulation/UserWaveStore.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 namespace gatevox
 {
 
+// The expanded table of one base wave: each of the 1024 base points followed
+// by 199 points that continue its slope, held at or above the floor.
+struct LfoTable
+{
+    // What fixes every entry: the base wave and the floor the expansion holds.
+    struct Content
+    {
+        LfoBaseWave base;
+        double floor;
+    };
+    static_assert (sizeof (Content) == sizeof (double) * (lfoBasePoints + 1), "content is compared bit for bit");
+
+    std::vector<float> entries;
+};
+
 // One slot's wave-table LFO: a 1024-point base wave, expanded into a table of
 // 204,800 points that the audio thread reads once per sample.
 //
-// Publication: the table has two banks and a generation count, the number of
-// expansions published so far; generation g is in bank g mod 2. An expansion
-// (one at a time) writes bank (g + 1) mod 2, which no reader of generation g
-// reads, then publishes g + 1 with a release store. A reader loads the
-// generation, reads its entry from that bank and loads the generation again:
-// if it moved, the next expansion may have started on the bank just read, so
-// the reader tries again with the new one. Entries are stored with release and
-// loaded with acquire (plain moves on x86): a reader that meets a value of a
-// build in progress therefore also sees the generation that build started
-// from, and retries. Readers never wait for a build; no access is a data race.
+// Tables are immutable and shared by every slot of every instance that asks
+// for the same content; a rebuild publishes the slot's new table with one
+// pointer store (see PublishedTable), so a reader reads one whole table, old
+// or new, and never waits. Rebuilds run on control threads, one at a time per
+// slot.
 class LfoWaveTable
 {
 public:
@@ -34,7 +47,7 @@ public:
     static constexpr int interpolationCount = 200;
     static constexpr int tablePoints = basePoints * interpolationCount;
 
-    explicit LfoWaveTable (UserWaveStore& store);
+    LfoWaveTable (UserWaveStore& store, const RenderEpoch& epochOfReaders);
 
     void setWaveformNumber (std::int32_t number) noexcept { currentWaveform = number; }
     [[nodiscard]] std::int32_t waveformNumber() const noexcept { return currentWaveform; }
@@ -49,8 +62,9 @@ public:
     // Control threads only; does not touch the published table.
     void generate (std::int32_t number, double dutyCycle, double floorLevel) noexcept;
 
-    // Rebuilds the table from the base wave and publishes it. Waits for an
-    // expansion of this table on another thread to finish first.
+    // Publishes the table of the base wave, shared when another slot already
+    // has it, built otherwise. Waits for a rebuild of this slot on another
+    // thread to finish first. Keeps the published table when memory runs out.
     void expand() noexcept;
 
     // Generates and expands at once (control threads only), dropping a
@@ -69,6 +83,9 @@ public:
         return generation.load (std::memory_order_acquire);
     }
 
+    // Lets go of replaced tables that no block can read any more. Control threads.
+    void releaseRetiredTables() { published.releaseRetired(); }
+
     // The per-sample read: the entry at position + trunc(phase x 204,800)
     // modulo the table, and the next position, advanced by
     // trunc(frequency x 204,800 / fs) modulo the table. A phase that is not
@@ -82,10 +99,13 @@ public:
     // deferred rebuild waits. Never waits itself.
     [[nodiscard]] bool isRebuilding() const noexcept
     {
-        return buildCounter.load (std::memory_order_acquire) > 0 || rebuildRequested.load (std::memory_order_acquire);
+        return building.load (std::memory_order_acquire) || rebuildRequested.load (std::memory_order_acquire);
     }
 
-    // Base point i and published entry i, with i clamped into range.
+    // A share of the published table. Control threads.
+    [[nodiscard]] std::shared_ptr<const LfoTable> publishedTable() const { return published.held(); }
+
+    // Base point i and published entry i, with i clamped into range. Control threads.
     [[nodiscard]] double basePoint (int i) const noexcept;
     [[nodiscard]] float entry (int i) const noexcept;
 
@@ -93,17 +113,18 @@ private:
     static constexpr std::size_t dutyField = 0;
     static constexpr std::size_t floorField = 1;
 
-    [[nodiscard]] float publishedEntry (std::int32_t index) const noexcept;
-    void beginBuild() noexcept;
+    void generateBase (std::int32_t number, double dutyCycle, double floorLevel) noexcept;
+    void expandBase() noexcept;
 
     UserWaveStore& userWaves;
     RelaxedAtomic<std::int32_t> currentWaveform{0};
     GuardedBlock<double, 2> shape;
     std::array<RelaxedAtomic<double>, basePoints> base{};
 
-    std::unique_ptr<std::atomic<float>[]> banks;
+    std::mutex buildMutex; // one rebuild of this slot at a time
+    PublishedTable<LfoTable> published;
     std::atomic<std::uint32_t> generation{0};
-    std::atomic<std::int32_t> buildCounter{0};
+    std::atomic<bool> building{false};
 
     RelaxedAtomic<std::int32_t> requestedNumber{0};
     RelaxedAtomic<double> requestedDuty{0.0};

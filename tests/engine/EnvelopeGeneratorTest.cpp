@@ -12,6 +12,7 @@ using namespace gatevox;
 namespace
 {
 constexpr std::int32_t processorPoints = 96000;
+RenderEpoch epoch;
 
 // The curve value before the build's 0.999 / 0.001 smoothing.
 float unsmoothed (const EnvelopeGenerator& generator, int g, int j)
@@ -22,7 +23,7 @@ float unsmoothed (const EnvelopeGenerator& generator, int g, int j)
 
 TEST (EnvelopeGenerator, BuildsCarryTheRegisterFromSegmentToSegment)
 {
-    EnvelopeGenerator generator (processorPoints);
+    EnvelopeGenerator generator (processorPoints, epoch);
     ASSERT_TRUE (generator.isActive());
     const int last = processorPoints - 1;
 
@@ -46,7 +47,7 @@ TEST (EnvelopeGenerator, KnobsThatWouldOverflowNeverReachTheBuildRegister)
 {
     constexpr float nan = std::numeric_limits<float>::quiet_NaN();
     constexpr float inf = std::numeric_limits<float>::infinity();
-    EnvelopeGenerator generator (1024);
+    EnvelopeGenerator generator (1024, epoch);
     const auto finite = [&generator] (int g)
     {
         for (int j = 0; j < 1024; ++j)
@@ -73,7 +74,7 @@ TEST (EnvelopeGenerator, KnobsThatWouldOverflowNeverReachTheBuildRegister)
 TEST (EnvelopeGenerator, FlatKnobsStillBendTheCurve)
 {
     // With 1024 points t advances in exact steps and reaches the quarters.
-    EnvelopeGenerator generator (1024);
+    EnvelopeGenerator generator (1024, epoch);
     generator.buildSegment (2, 1.0f, 1.0f, 1.0f);
     EXPECT_NEAR (unsmoothed (generator, 2, 256), 1.0703125f, 1e-5f);
     EXPECT_NEAR (unsmoothed (generator, 2, 512), 1.0f, 1e-5f);
@@ -82,7 +83,7 @@ TEST (EnvelopeGenerator, FlatKnobsStillBendTheCurve)
 
 TEST (EnvelopeGenerator, ClockAndPeriodGiveTheTableIndex)
 {
-    EnvelopeGenerator generator (processorPoints);
+    EnvelopeGenerator generator (processorPoints, epoch);
     const auto indexFor = [&generator] (int clock, float period)
     {
         (void)generator.envelopeValue (0, clock, period);
@@ -103,14 +104,14 @@ TEST (EnvelopeGenerator, ClockAndPeriodGiveTheTableIndex)
     EXPECT_EQ (indexFor (150000, 200000.0f), processorPoints - 1);
 
     // The editor's small generator: every period counts as 1024 samples.
-    EnvelopeGenerator preview (90);
+    EnvelopeGenerator preview (90, epoch);
     (void)preview.envelopeValue (3, 512, 96000.0f);
     EXPECT_EQ (preview.lastReadIndex(), 44);
 }
 
 TEST (EnvelopeGenerator, BadClocksAndPeriodsStayInsideTheTable)
 {
-    EnvelopeGenerator generator (processorPoints);
+    EnvelopeGenerator generator (processorPoints, epoch);
     constexpr float nan = std::numeric_limits<float>::quiet_NaN();
     constexpr float inf = std::numeric_limits<float>::infinity();
     constexpr int maxClock = std::numeric_limits<int>::max();
@@ -133,7 +134,7 @@ TEST (EnvelopeGenerator, BadClocksAndPeriodsStayInsideTheTable)
         EXPECT_TRUE (std::isfinite (v));
     }
 
-    EnvelopeGenerator empty (0);
+    EnvelopeGenerator empty (0, epoch);
     EXPECT_FALSE (empty.isActive());
     empty.buildSegment (0, 1.0f, 1.0f, 1.0f);
     EXPECT_EQ (empty.envelopeValue (0, 10, 96000.0f), 0.0f);
@@ -142,7 +143,7 @@ TEST (EnvelopeGenerator, BadClocksAndPeriodsStayInsideTheTable)
 
 TEST (EnvelopeGenerator, ReadSmoothsWithTheLastValueOfTheSameSegment)
 {
-    EnvelopeGenerator generator (1024);
+    EnvelopeGenerator generator (1024, epoch);
     const float a = generator.point (0, 511);
     const float b = generator.point (1, 511);
 
@@ -160,7 +161,7 @@ TEST (EnvelopeGenerator, ReadSmoothsWithTheLastValueOfTheSameSegment)
 TEST (EnvelopeGenerator, ReadsDuringRebuildsSeeOldOrNewPoints)
 {
     constexpr std::int32_t points = 4096;
-    EnvelopeGenerator generator (points);
+    EnvelopeGenerator generator (points, epoch);
     generator.buildSegment (2, 0.0f, 0.0f, 0.0f);
 
     // Both curves stay within 0 and 1.08, whatever mix of points a read sees.
@@ -180,6 +181,7 @@ TEST (EnvelopeGenerator, ReadsDuringRebuildsSeeOldOrNewPoints)
     bool inRange = true;
     while (!done || reads < 10000)
     {
+        const RenderEpoch::BlockScope block (epoch);
         const float v = generator.envelopeValue (2, reads % points, static_cast<float> (points));
         inRange = inRange && v >= 0.0f && v <= 1.08f;
         ++reads;

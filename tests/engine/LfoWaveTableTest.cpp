@@ -18,7 +18,8 @@ constexpr int N = LfoWaveTable::tablePoints;
 struct Lfo : ::testing::Test
 {
     UserWaveStore store;
-    std::unique_ptr<LfoWaveTable> table = std::make_unique<LfoWaveTable> (store);
+    RenderEpoch epoch;
+    std::unique_ptr<LfoWaveTable> table = std::make_unique<LfoWaveTable> (store, epoch);
 
     void build (int number, double duty, double floor = 0.0)
     {
@@ -103,7 +104,7 @@ TEST_F (Lfo, RampsExpandIntoStraightLines)
 TEST_F (Lfo, QuarterRiseContinuesTheSharedSmoothingAndBumpWritesPairs)
 {
     table->generate (1, 0.5, 0.0);
-    LfoWaveTable other (store);
+    LfoWaveTable other (store, epoch);
     other.generate (6, 0.5, 0.0);
     EXPECT_EQ (other.basePoint (0), -0.001 * base (1023));
 
@@ -246,9 +247,13 @@ TEST_F (Lfo, ReadersOnlySeeCompleteTables)
             std::int32_t position = 0;
             while (!done.load())
             {
-                std::int32_t next = 0;
-                check (position, table->read (position, 0.0f, 8000.0f, 48000.0f, next));
-                position = next;
+                const RenderEpoch::BlockScope block (epoch);
+                for (int i = 0; i < 512; ++i)
+                {
+                    std::int32_t next = 0;
+                    check (position, table->read (position, 0.0f, 8000.0f, 48000.0f, next));
+                    position = next;
+                }
             }
         });
     std::thread editor (

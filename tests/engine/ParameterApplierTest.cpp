@@ -31,7 +31,8 @@ std::vector<float> sampled (const LfoWaveTable& table)
 std::vector<float> referenceTable (int number, double duty, double floor)
 {
     UserWaveStore store;
-    auto table = std::make_unique<LfoWaveTable> (store);
+    RenderEpoch epoch;
+    auto table = std::make_unique<LfoWaveTable> (store, epoch);
     table->setWaveformNumber (number);
     table->setFloor (floor);
     table->generate (number, duty, floor);
