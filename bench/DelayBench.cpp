@@ -58,7 +58,7 @@ void runKernel (benchmark::State& state, const DelayKernelCase& kernel)
         lfo[i] = 0.5f + 0.5f * std::sin (6.2831855f * t / static_cast<float> (period));
     }
 
-    const KernelContext context{model.kernelParams (slot), model.kernelBanks(), model.sineTable, 48000.0f, slot};
+    const KernelContext context{model.kernelParams (slot), model.kernelBanks(), 48000.0f, slot};
     float outLeft = 0.0f, outRight = 0.0f;
     std::size_t i = 0;
     for (auto _ : state)

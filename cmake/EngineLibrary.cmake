@@ -5,7 +5,6 @@ add_library (gatevox_engine STATIC
     core/GlobalOptions.cpp
     core/KernelParamStore.cpp
     core/ProcessorModel.cpp
-    core/SineTable.cpp
     core/SlotSettings.cpp
     engine/LayerStep.cpp
     engine/RenderLoop.cpp

@@ -25,7 +25,7 @@ struct StepTiming
 }
 } // namespace
 
-ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText) : sineTable (SineTable::shared())
+ProcessorModel::ProcessorModel (const UserWaveSource& userWaveText)
 {
     for (int s = 0; s < numSlotRecords; ++s)
     {

@@ -6,7 +6,6 @@
 #include "core/ProcessorFields.h"
 #include "core/RebuildTiming.h"
 #include "core/SequencerState.h"
-#include "core/SineTable.h"
 #include "core/SlotSettings.h"
 #include "core/StepStore.h"
 #include "engine/RouteMixer.h"
@@ -92,7 +91,6 @@ public:
     StepMirror stepMirror;
     GlobalOptions globalOptions;
     UserWaveStore userWaves;
-    const SineTable& sineTable;
 
     std::array<RouteMixer, 2> routeMixers; // left, right
     std::array<TransitionSmoother, 2> smoothers;

@@ -106,7 +106,7 @@ void RenderLoop::renderLayer (int layer, float dryLeft, float dryRight) noexcept
     slot.nextPosition = nextPosition;
 
     auto& [mixerLeft, mixerRight] = model.routeMixers;
-    const KernelContext context{params, model.kernelBanks(), model.sineTable, t.sampleRateFloat, s};
+    const KernelContext context{params, model.kernelBanks(), t.sampleRateFloat, s};
     const int kernel = slot.ints.read (SlotSettings::kernelId);
     const bool seriesRoute = slot.ints.read (SlotSettings::routeType) > 0;
 

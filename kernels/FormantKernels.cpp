@@ -51,8 +51,7 @@ void formant (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noe
 {
     auto& modulator =
         c.banks.modulators[static_cast<std::size_t> (std::clamp (2 * c.slot, 0, KernelBanks::objectsPerBank - 1))];
-    const auto u =
-        threeToneProcess (modulator, f.left, f.right, c.eff (p::freq1), c.eff (p::amount), c.fs, ownerKey, c.sine);
+    const auto u = threeToneProcess (modulator, f.left, f.right, c.eff (p::freq1), c.eff (p::amount), c.fs, ownerKey);
     return {u.left, u.right};
 }
 

@@ -1,19 +1,17 @@
 #pragma once
 
 #include "core/KernelParamStore.h"
-#include "core/SineTable.h"
 #include "kernels/KernelBanks.h"
 
 namespace gatevox
 {
 
-// What one kernel call sees: the slot's parameters, the state banks, the
-// shared sine table and the sample rate.
+// What one kernel call sees: the slot's parameters, the state banks and the
+// sample rate.
 struct KernelContext
 {
     const KernelParamStore& params;
     KernelBanks& banks;
-    const SineTable& sine;
     float fs;
     int slot; // 0-4
 

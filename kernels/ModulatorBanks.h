@@ -10,7 +10,7 @@ namespace gatevox
 {
 
 // A slot's modulator: one object per slot (object 2s) serves both channels.
-// The phases index the shared sine table (0 ... 2,399,999); the frequency
+// The phases are oscillator phases (0 ... 2,399,999); the frequency
 // register is shared by every operation, so a kernel change carries the last
 // value over. Built with the processor; nothing in it allocates afterwards.
 struct ModulatorObject

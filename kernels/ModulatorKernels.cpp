@@ -30,7 +30,7 @@ namespace p = kernelParam;
 
 [[nodiscard]] StereoPair threeTone (const KernelContext& c, StereoPair x, float target, double s, int key) noexcept
 {
-    return pairOf (threeToneProcess (modulatorOf (c), x.left, x.right, target, s, c.fs, key, c.sine));
+    return pairOf (threeToneProcess (modulatorOf (c), x.left, x.right, target, s, c.fs, key));
 }
 
 // The shaped state-variable filters of the slot (objects 2s and 2s + 1).
@@ -65,7 +65,7 @@ void ringMod (const KernelContext& c, StereoIn in, StereoOut out) noexcept
     const float f = std::max (c.eff (p::fc), 100.0f);
     // A left input that is not a number leaves the outputs as they were, and
     // those are what gets blended.
-    if (const auto y = ringProcess (modulatorOf (c), in.left, in.right, f, c.fs, c.sine))
+    if (const auto y = ringProcess (modulatorOf (c), in.left, in.right, f, c.fs))
     {
         out.left = y->left;
         out.right = y->right;
@@ -85,7 +85,7 @@ void fmMod (const KernelContext& c, StereoIn in, StereoOut out) noexcept
 
 void pmMod (const KernelContext& c, StereoIn in, StereoOut out) noexcept
 {
-    const auto y = pmProcess (modulatorOf (c), in.left, in.right, c.eff (p::fc), c.fs, c.sine);
+    const auto y = pmProcess (modulatorOf (c), in.left, in.right, c.eff (p::fc), c.fs);
     blendInto (out, in, pairOf (y), c.eff (p::mix));
 }
 

@@ -1,12 +1,24 @@
 #pragma once
 
 #include "core/SafeMath.h"
-#include "core/SineTable.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace gatevox
 {
+
+// The oscillators' phase runs over 2,400,000 steps per period.
+inline constexpr std::int32_t oscillatorPeriod = 2'400'000;
+
+// sin (i x 2 pi / 2,400,000) in single precision, computed at each step:
+// a table of all 2.4 million values would take 9.6 MB, and at audio rates
+// every step would land on a cache line of its own.
+[[nodiscard]] inline float oscillatorSine (std::int32_t i) noexcept
+{
+    constexpr float twoPi = 6.2831855f;
+    return std::sin (static_cast<float> (i) * twoPi / static_cast<float> (oscillatorPeriod));
+}
 
 // Advances phase accumulator p by trunc (f x 2,400,000 / fs), computed in
 // double precision, and keeps it within 0 ... 2,399,999. An increment that is
@@ -14,7 +26,7 @@ namespace gatevox
 // never leaves the table.
 inline void advanceOscillator (std::int32_t& p, double f, float fs) noexcept
 {
-    constexpr std::int64_t period = SineTable::size;
+    constexpr std::int64_t period = oscillatorPeriod;
     const auto increment = truncTo<std::int64_t> (f * static_cast<double> (period) / static_cast<double> (fs));
 
     // The usual case, an increment within one period, needs no division.
@@ -35,11 +47,11 @@ inline void advanceOscillator (std::int32_t& p, double f, float fs) noexcept
     p = static_cast<std::int32_t> (next);
 }
 
-// Advances p as above and returns the sine table there.
-inline double oscillatorStep (std::int32_t& p, double f, float fs, const SineTable& sine) noexcept
+// Advances p as above and returns the sine there.
+inline double oscillatorStep (std::int32_t& p, double f, float fs) noexcept
 {
     advanceOscillator (p, f, fs);
-    return static_cast<double> (sine[p]);
+    return static_cast<double> (oscillatorSine (p));
 }
 
 } // namespace gatevox

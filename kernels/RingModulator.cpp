@@ -7,8 +7,7 @@
 namespace gatevox
 {
 
-std::optional<ModulatorSample> ringProcess (ModulatorObject& m, double xL, double xR, double f, float fs,
-                                            const SineTable& sine) noexcept
+std::optional<ModulatorSample> ringProcess (ModulatorObject& m, double xL, double xR, double f, float fs) noexcept
 {
     if (std::isnan (xL))
         return std::nullopt;
@@ -22,9 +21,9 @@ std::optional<ModulatorSample> ringProcess (ModulatorObject& m, double xL, doubl
         m.ringDouble = doubled < limit ? doubled : limit - (doubled - limit);
     }
 
-    const double r = 0.7071 * oscillatorStep (m.phase[0], f, fs, sine) +
-                     0.5303 * oscillatorStep (m.phase[1], m.ringHalf, fs, sine) +
-                     0.5303 * oscillatorStep (m.phase[2], m.ringDouble, fs, sine);
+    const double r = 0.7071 * oscillatorStep (m.phase[0], f, fs) +
+                     0.5303 * oscillatorStep (m.phase[1], m.ringHalf, fs) +
+                     0.5303 * oscillatorStep (m.phase[2], m.ringDouble, fs);
 
     return ModulatorSample{static_cast<float> (r * xL), static_cast<float> (r * xR)};
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/SineTable.h"
 #include "kernels/ModulatorBanks.h"
 
 #include <optional>
@@ -12,6 +11,6 @@ namespace gatevox
 // back below 23,800 Hz). The two derived tones are retuned only when f moves
 // the frequency register. Returns nothing when the left input is not a number.
 [[nodiscard]] std::optional<ModulatorSample> ringProcess (ModulatorObject& object, double xL, double xR, double f,
-                                                          float fs, const SineTable& sine) noexcept;
+                                                          float fs) noexcept;
 
 } // namespace gatevox

@@ -35,7 +35,7 @@ void amModKernel (const KernelContext& c, StereoIn in, StereoOut out) noexcept
     const float m = c.eff (kernelParam::mix);
 
     auto& oscillator = c.banks.modulators[static_cast<std::size_t> (2 * c.slot)];
-    const double g = oscillatorStep (oscillator.phase[0], f, c.fs, c.sine) * static_cast<double> (a);
+    const double g = oscillatorStep (oscillator.phase[0], f, c.fs) * static_cast<double> (a);
 
     const auto wetLeft = static_cast<float> (static_cast<double> (in.left) * g);
     const auto wetRight = static_cast<float> (static_cast<double> (in.right) * g);

@@ -9,7 +9,7 @@ namespace gatevox
 {
 
 ModulatorSample threeToneProcess (ModulatorObject& m, double xL, double xR, double target, double s, float fs,
-                                  int ownerKey, const SineTable& sine) noexcept
+                                  int ownerKey) noexcept
 {
     if (ownerKey != m.ownerKey)
     {
@@ -29,9 +29,8 @@ ModulatorSample threeToneProcess (ModulatorObject& m, double xL, double xR, doub
 
     const double w = 1.0 / (2.0 * std::sqrt (2.0));
     const double wHalf = 1.0 / (2.0 * static_cast<double> (1.4142135f));
-    const double acc = w * oscillatorStep (m.phase[0], doubled, fs, sine) +
-                       w * oscillatorStep (m.phase[1], f, fs, sine) +
-                       wHalf * oscillatorStep (m.phase[2], halved, fs, sine);
+    const double acc = w * oscillatorStep (m.phase[0], doubled, fs) + w * oscillatorStep (m.phase[1], f, fs) +
+                       wHalf * oscillatorStep (m.phase[2], halved, fs);
 
     m.envelope = 0.333 * m.envelope + 0.667 * acc * s;
     // An absurd depth would leave the envelope infinite for good; restart it.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/SineTable.h"
 #include "kernels/ModulatorBanks.h"
 
 namespace gatevox
@@ -11,6 +10,6 @@ namespace gatevox
 // The product is limited to -1 ... 1 before the input is added. A change of
 // ownerKey restarts the phases and the envelope.
 [[nodiscard]] ModulatorSample threeToneProcess (ModulatorObject& object, double xL, double xR, double target, double s,
-                                                float fs, int ownerKey, const SineTable& sine) noexcept;
+                                                float fs, int ownerKey) noexcept;
 
 } // namespace gatevox

@@ -37,10 +37,8 @@ ModulatorSample fmProcess (ModulatorObject& m, double xL, double xR, double fc, 
     if (!std::isfinite (carrier))
         theta = 0.0f;
 
-    // The table entry computed rather than loaded: at audio rates every step
-    // lands far from the last in the 9.6 MB table, and the load misses the cache.
     advanceOscillator (m.phase[0], fc, fs);
-    const auto c = static_cast<double> (SineTable::valueAt (m.phase[0]));
+    const auto c = static_cast<double> (oscillatorSine (m.phase[0]));
     const auto t = static_cast<double> (theta);
     const double v = (std::sin (t) + std::cos (t)) * c;
 

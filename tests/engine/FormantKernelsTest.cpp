@@ -337,8 +337,7 @@ TEST (FormantKernels, ModulatedFormantsMatchTheirRecipes)
                 const auto out = rig.run (s, id, l, r, lfo);
                 const StereoPair f{left.process (l, 1, lfo, mix, tuned, rig.fs),
                                    right.process (r, 1, lfo, mix, tuned, rig.fs)};
-                auto u =
-                    threeToneProcess (*modulator, f.left, f.right, freq1, amount, rig.fs, id, rig.model->sineTable);
+                auto u = threeToneProcess (*modulator, f.left, f.right, freq1, amount, rig.fs, id);
                 if (id == kernelId::formantAmSsb)
                     for (auto* ch : {&u.left, &u.right})
                     {

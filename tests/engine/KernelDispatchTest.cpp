@@ -1,5 +1,6 @@
 #include "kernels/KernelDispatch.h"
 #include "kernels/KernelCatalogue.h"
+#include "kernels/Oscillator.h"
 #include "tests/engine/KernelRig.h"
 #include "tests/engine/SignalHelpers.h"
 
@@ -76,9 +77,9 @@ TEST (KernelDispatch, AmModAdvancesTheSlotsFirstOscillator)
     for (int n = 1; n <= 20; ++n)
     {
         h.run (2, kernelId::amMod, 0.5f, -0.25f, 0.0f);
-        const auto expectedPhase = static_cast<std::int32_t> ((150000LL * n) % SineTable::size);
+        const auto expectedPhase = static_cast<std::int32_t> ((150000LL * n) % oscillatorPeriod);
         ASSERT_EQ (phase, expectedPhase);
-        const double g = static_cast<double> (h.model->sineTable[expectedPhase]);
+        const double g = static_cast<double> (oscillatorSine (expectedPhase));
         EXPECT_EQ (h.outLeft, 0.3f * 0.5f + 0.7f * static_cast<float> (0.5 * g));
         EXPECT_EQ (h.outRight, 0.3f * -0.25f + 0.7f * static_cast<float> (-0.25 * g));
     }
@@ -98,7 +99,7 @@ TEST (KernelDispatch, AbsurdParametersKeepTheOscillatorInTheTable)
             h.run (0, kernelId::amMod, 0.5f, 0.5f, 0.0f);
             const auto phase = h.model->kernelBanks().modulators[0].phase[0];
             ASSERT_GE (phase, 0) << fc;
-            ASSERT_LT (phase, SineTable::size) << fc;
+            ASSERT_LT (phase, oscillatorPeriod) << fc;
         }
     }
 }

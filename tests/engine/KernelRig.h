@@ -21,7 +21,7 @@ struct KernelRig
 
     void set (int s, std::size_t k, float v) { model->kernelParams (s).value.waitingWrite (k, v); }
     gatevox::KernelBanks& banks() { return model->kernelBanks(); }
-    gatevox::KernelContext context (int s) { return {model->kernelParams (s), banks(), model->sineTable, fs, s}; }
+    gatevox::KernelContext context (int s) { return {model->kernelParams (s), banks(), fs, s}; }
 
     gatevox::StereoPair run (int s, int kernel, float inLeft, float inRight, float lfo = 0.0f)
     {

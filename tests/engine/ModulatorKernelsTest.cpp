@@ -1,5 +1,6 @@
 #include "kernels/FilterSections.h"
 #include "kernels/KernelCatalogue.h"
+#include "kernels/Oscillator.h"
 #include "kernels/RealFft.h"
 #include "kernels/ThreeToneModulator.h"
 #include "tests/engine/KernelRig.h"
@@ -18,7 +19,7 @@ using namespace gatevox;
 namespace
 {
 namespace p = kernelParam;
-constexpr std::int64_t period = SineTable::size;
+constexpr std::int64_t period = oscillatorPeriod;
 
 // The modulator object the slot's kernels use.
 ModulatorObject& modulator (KernelRig& h, int s)
@@ -31,7 +32,7 @@ ModulatorObject& modulator (KernelRig& h, int s)
     return static_cast<std::int64_t> (std::trunc (f * static_cast<double> (period) / static_cast<double> (fs)));
 }
 
-// A sine-table oscillator written out plainly.
+// The oscillator written out plainly.
 struct ReferenceOscillator
 {
     std::int64_t p = 0;
@@ -39,7 +40,7 @@ struct ReferenceOscillator
     double step (double f, float fs)
     {
         p = ((p + increment (f, fs)) % period + period) % period;
-        return static_cast<double> (SineTable::shared()[static_cast<int> (p)]);
+        return static_cast<double> (oscillatorSine (static_cast<std::int32_t> (p)));
     }
 };
 
@@ -82,18 +83,17 @@ float mixOf (float dry, float wet, float m)
 
 TEST (ThreeToneModulator, AttenuationAndLimit)
 {
-    const auto& sine = SineTable::shared();
     ModulatorObject object;
     for (int i = 0; i < 3000; ++i)
     {
         const double x = 0.9 * std::sin (0.01 * i);
         // s below 1: the input passes at full level beside the limited product.
-        const auto y = threeToneProcess (object, x, -x, 500.0, 0.5, 44100.0f, 41, sine);
+        const auto y = threeToneProcess (object, x, -x, 500.0, 0.5, 44100.0f, 41);
         const double product = std::clamp (object.envelope * x, -1.0, 1.0);
         ASSERT_EQ (y.left, static_cast<float> (product + x));
 
         // A large depth: the product is limited and the input divided by s.
-        const auto z = threeToneProcess (object, x, -x, 500.0, 40.0, 44100.0f, 41, sine);
+        const auto z = threeToneProcess (object, x, -x, 500.0, 40.0, 44100.0f, 41);
         ASSERT_LE (std::fabs (z.left), 1.0 + std::fabs (x) / 40.0 + 1.0e-6);
         ASSERT_EQ (z.right, static_cast<float> (std::clamp (object.envelope * -x, -1.0, 1.0) + -x / 40.0));
     }
@@ -101,17 +101,16 @@ TEST (ThreeToneModulator, AttenuationAndLimit)
 
 TEST (ThreeToneModulator, NewOwnerRestartsPhasesAndEnvelope)
 {
-    const auto& sine = SineTable::shared();
     ModulatorObject object;
     object.phase = {5, 6, 7};
     object.envelope = 0.5;
     object.frequency = 1000.0;
-    (void)threeToneProcess (object, 0.0, 0.0, 1000.0, 2.0, 48000.0f, 20, sine);
+    (void)threeToneProcess (object, 0.0, 0.0, 1000.0, 2.0, 48000.0f, 20);
     EXPECT_EQ (object.ownerKey, 20);
     EXPECT_EQ (object.phase[0], increment (2000.0, 48000.0f));
     EXPECT_EQ (object.phase[1], increment (1000.0, 48000.0f));
     EXPECT_EQ (object.phase[2], increment (500.0, 48000.0f));
-    const auto table = [] (int i) { return static_cast<double> (SineTable::shared()[i]); };
+    const auto table = [] (int i) { return static_cast<double> (oscillatorSine (i)); };
     EXPECT_DOUBLE_EQ (object.envelope, 0.667 *
                                            (0.35355339059327373 * table (object.phase[0]) +
                                             0.35355339059327373 * table (object.phase[1]) +
