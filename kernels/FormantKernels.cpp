@@ -46,11 +46,10 @@ void formant (const KernelContext& c, StereoIn in, float lfo, StereoOut out) noe
 }
 
 // The formant output of vowel 1 through the slot's three-tone modulator
-// (object 2s, both channels).
+// (both channels).
 [[nodiscard]] StereoPair modulatedFormant (const KernelContext& c, StereoPair f, int ownerKey) noexcept
 {
-    auto& modulator =
-        c.banks.modulators[static_cast<std::size_t> (std::clamp (2 * c.slot, 0, KernelBanks::objectsPerBank - 1))];
+    auto& modulator = c.banks.modulator (c.slot);
     const auto u = threeToneProcess (modulator, f.left, f.right, c.eff (p::freq1), c.eff (p::amount), c.fs, ownerKey);
     return {u.left, u.right};
 }

@@ -7,6 +7,7 @@
 #include "kernels/ModulatorBanks.h"
 #include "kernels/ResamplerBanks.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -18,14 +19,18 @@ namespace gatevox
 // its kernels say otherwise. Audio thread only.
 struct KernelBanks
 {
-    static constexpr int objectsPerBank = 10;
-
     FilterBanks filters;
     DelayBanks delays;
     ColorBanks colors;
     FormantBanks formants;
     ResamplerBanks resamplers;
-    std::array<ModulatorObject, objectsPerBank> modulators{};
+    std::array<ModulatorObject, 5> modulators{}; // one per slot, serving both channels
+
+    // Slot s's modulator, s clamped into range.
+    [[nodiscard]] ModulatorObject& modulator (int s) noexcept
+    {
+        return modulators[static_cast<std::size_t> (std::clamp (s, 0, static_cast<int> (modulators.size()) - 1))];
+    }
 };
 
 } // namespace gatevox

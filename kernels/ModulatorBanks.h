@@ -9,7 +9,7 @@
 namespace gatevox
 {
 
-// A slot's modulator: one object per slot (object 2s) serves both channels.
+// A slot's modulator: one object per slot serves both channels.
 // The phases are oscillator phases (0 ... 2,399,999); the frequency
 // register is shared by every operation, so a kernel change carries the last
 // value over. Built with the processor; nothing in it allocates afterwards.

@@ -19,8 +19,7 @@ namespace p = kernelParam;
 
 [[nodiscard]] ModulatorObject& modulatorOf (const KernelContext& c) noexcept
 {
-    const int i = std::clamp (2 * c.slot, 0, KernelBanks::objectsPerBank - 1);
-    return c.banks.modulators[static_cast<std::size_t> (i)];
+    return c.banks.modulator (c.slot);
 }
 
 [[nodiscard]] StereoPair pairOf (ModulatorSample y) noexcept

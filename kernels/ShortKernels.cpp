@@ -34,7 +34,7 @@ void amModKernel (const KernelContext& c, StereoIn in, StereoOut out) noexcept
     const float a = c.eff (kernelParam::amount);
     const float m = c.eff (kernelParam::mix);
 
-    auto& oscillator = c.banks.modulators[static_cast<std::size_t> (2 * c.slot)];
+    auto& oscillator = c.banks.modulator (c.slot);
     const double g = oscillatorStep (oscillator.phase[0], f, c.fs) * static_cast<double> (a);
 
     const auto wetLeft = static_cast<float> (static_cast<double> (in.left) * g);

@@ -79,7 +79,7 @@ LfoTable expandLfoTable (const LfoTable::Content& content)
 LfoWaveTable::LfoWaveTable (UserWaveStore& store, const RenderEpoch& epochOfReaders)
     : userWaves (store), published (epochOfReaders)
 {
-    expand();
+    rebuild (0, 0.5, 0.0, RebuildTiming::now);
 }
 
 void LfoWaveTable::generateBase (std::int32_t number, double dutyCycle, double floorLevel) noexcept

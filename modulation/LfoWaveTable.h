@@ -47,6 +47,7 @@ public:
     static constexpr int interpolationCount = 200;
     static constexpr int tablePoints = basePoints * interpolationCount;
 
+    // Starts with the sine at half duty, a slot's reset shape.
     LfoWaveTable (UserWaveStore& store, const RenderEpoch& epochOfReaders);
 
     void setWaveformNumber (std::int32_t number) noexcept { currentWaveform = number; }

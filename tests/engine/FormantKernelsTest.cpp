@@ -329,7 +329,7 @@ TEST (FormantKernels, ModulatedFormantsMatchTheirRecipes)
             rig.set (s, p::vowel, 1.0f); // not read: these kernels always use vowel 1
             const float tuned = lfo == 0.0f ? 333.0f : fc;
             ReferenceFormant left (1, rig.fs), right (1, rig.fs);
-            auto modulator = std::make_unique<ModulatorObject> (rig.banks().modulators[2 * s]);
+            auto modulator = std::make_unique<ModulatorObject> (rig.banks().modulator (s));
             StateVariableFilter lowPasses[2];
             for (int n = 0; n < 4000; ++n)
             {
@@ -351,7 +351,7 @@ TEST (FormantKernels, ModulatedFormantsMatchTheirRecipes)
                 ASSERT_NEAR (out.right, er, 1.0e-5f * std::max (1.0f, std::abs (er))) << id << " " << lfo << " " << n;
             }
             EXPECT_EQ (rig.banks().formants.filters[2 * s].designedVowel, 1);
-            EXPECT_EQ (rig.banks().modulators[2 * s].ownerKey, id);
+            EXPECT_EQ (rig.banks().modulator (s).ownerKey, id);
         }
 }
 

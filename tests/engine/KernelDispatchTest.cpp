@@ -73,7 +73,7 @@ TEST (KernelDispatch, AmModAdvancesTheSlotsFirstOscillator)
     h.set (2, kernelParam::mix, 0.7f);
 
     // 3000 Hz at 48 kHz: 150,000 table steps per sample.
-    auto& phase = h.model->kernelBanks().modulators[4].phase[0];
+    auto& phase = h.model->kernelBanks().modulator (2).phase[0];
     for (int n = 1; n <= 20; ++n)
     {
         h.run (2, kernelId::amMod, 0.5f, -0.25f, 0.0f);
@@ -83,7 +83,7 @@ TEST (KernelDispatch, AmModAdvancesTheSlotsFirstOscillator)
         EXPECT_EQ (h.outLeft, 0.3f * 0.5f + 0.7f * static_cast<float> (0.5 * g));
         EXPECT_EQ (h.outRight, 0.3f * -0.25f + 0.7f * static_cast<float> (-0.25 * g));
     }
-    EXPECT_EQ (h.model->kernelBanks().modulators[0].phase[0], 0) << "other slots keep their oscillators";
+    EXPECT_EQ (h.model->kernelBanks().modulator (0).phase[0], 0) << "other slots keep their oscillators";
 }
 
 TEST (KernelDispatch, AbsurdParametersKeepTheOscillatorInTheTable)
@@ -97,7 +97,7 @@ TEST (KernelDispatch, AbsurdParametersKeepTheOscillatorInTheTable)
         for (int n = 0; n < 3; ++n)
         {
             h.run (0, kernelId::amMod, 0.5f, 0.5f, 0.0f);
-            const auto phase = h.model->kernelBanks().modulators[0].phase[0];
+            const auto phase = h.model->kernelBanks().modulator (0).phase[0];
             ASSERT_GE (phase, 0) << fc;
             ASSERT_LT (phase, oscillatorPeriod) << fc;
         }

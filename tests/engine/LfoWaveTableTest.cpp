@@ -103,8 +103,8 @@ TEST_F (Lfo, RampsExpandIntoStraightLines)
 
 TEST_F (Lfo, QuarterRiseContinuesTheSharedSmoothingAndBumpWritesPairs)
 {
-    table->generate (1, 0.5, 0.0);
     LfoWaveTable other (store, epoch);
+    table->generate (1, 0.5, 0.0);
     other.generate (6, 0.5, 0.0);
     EXPECT_EQ (other.basePoint (0), -0.001 * base (1023));
 

@@ -24,7 +24,7 @@ constexpr std::int64_t period = oscillatorPeriod;
 // The modulator object the slot's kernels use.
 ModulatorObject& modulator (KernelRig& h, int s)
 {
-    return h.banks().modulators[static_cast<std::size_t> (2 * s)];
+    return h.banks().modulator (s);
 }
 
 [[nodiscard]] std::int64_t increment (double f, float fs)
