@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -145,98 +144,9 @@ void denseFilterPattern (benchmark::State& state)
     renderBlocks (state, Pattern::denseFilters, 960.0);
 }
 
-long residentKilobytes()
-{
-    std::ifstream status ("/proc/self/status");
-    for (std::string line; std::getline (status, line);)
-        if (line.rfind ("VmRSS:", 0) == 0)
-            return std::stol (line.substr (6));
-    return 0;
-}
-
-// Resident memory of one processor model after construction and prepare at
-// 48 kHz, measured as the growth of this process (the shared sine table
-// included: the first model in a process pays for it).
-void residentMemoryPerModel (benchmark::State& state)
-{
-    for (auto _ : state)
-    {
-        const long before = residentKilobytes();
-        auto first = std::make_unique<ProcessorModel> ([] (int) { return std::string(); });
-        first->prepareToPlay (sampleRate);
-        const long afterFirst = residentKilobytes();
-        auto second = std::make_unique<ProcessorModel> ([] (int) { return std::string(); });
-        second->prepareToPlay (sampleRate);
-        const long afterSecond = residentKilobytes();
-        state.counters["first_MB"] = static_cast<double> (afterFirst - before) / 1024.0;
-        state.counters["next_MB"] = static_cast<double> (afterSecond - afterFirst) / 1024.0;
-    }
-}
-// Every kernel id sounds on every slot for a quarter of a second, so that each
-// kernel has touched the memory it renders with.
-void playEveryKernel (ProcessorModel& model, double rate)
-{
-    for (int step = 0; step < numSteps; ++step)
-        setStep (model, 0, step, step % numSlots);
-    RenderLoop loop (model);
-
-    std::vector<float> left (blockSize, 0.25f), right (blockSize, 0.2f);
-    double ppq = 0.25;
-    for (int kernel = 0; kernel <= kernelId::silence; ++kernel)
-    {
-        for (int s = 0; s < numSlots; ++s)
-            model.slot (s).ints.waitingWrite (SlotSettings::kernelId, kernel);
-        for (int block = 0; block < static_cast<int> (rate / 4.0) / blockSize; ++block)
-        {
-            loop.process (left.data(), right.data(), blockSize, HostPosition{120.0, ppq});
-            ppq += blockSize * 120.0 / (60.0 * rate);
-        }
-    }
-}
-
-// Resident memory of one model prepared at the given rate after it has played
-// every kernel. Freed memory stays resident, so run each memory benchmark in a
-// process of its own (--benchmark_filter=residentMemoryAfterEveryKernel/48000).
-void residentMemoryAfterEveryKernel (benchmark::State& state)
-{
-    const auto rate = static_cast<double> (state.range (0));
-    for (auto _ : state)
-    {
-        const long before = residentKilobytes();
-        ProcessorModel model ([] (int) { return std::string(); });
-        model.prepareToPlay (rate);
-        playEveryKernel (model, rate);
-        state.counters["model_MB"] = static_cast<double> (residentKilobytes() - before) / 1024.0;
-    }
-}
-
-// Sixteen instances at 48 kHz, each having played every kernel, as a project
-// with an instance on sixteen tracks holds them. In a process of its own
-// (--benchmark_filter=residentMemorySixteenModels).
-void residentMemorySixteenModels (benchmark::State& state)
-{
-    constexpr int instances = 16;
-    for (auto _ : state)
-    {
-        const long before = residentKilobytes();
-        std::vector<std::unique_ptr<ProcessorModel>> models;
-        for (int m = 0; m < instances; ++m)
-        {
-            models.push_back (std::make_unique<ProcessorModel> ([] (int) { return std::string(); }));
-            models.back()->prepareToPlay (sampleRate);
-            playEveryKernel (*models.back(), sampleRate);
-        }
-        const auto grownMB = static_cast<double> (residentKilobytes() - before) / 1024.0;
-        state.counters["sixteen_MB"] = grownMB;
-        state.counters["per_instance_MB"] = grownMB / instances;
-    }
-}
 } // namespace
 
 BENCHMARK (allStepsEmpty);
 BENCHMARK (oneParallelSlot);
 BENCHMARK (densePattern);
 BENCHMARK (denseFilterPattern);
-BENCHMARK (residentMemoryPerModel)->Iterations (1);
-BENCHMARK (residentMemoryAfterEveryKernel)->Arg (48000)->Arg (192000)->Iterations (1)->Unit (benchmark::kMillisecond);
-BENCHMARK (residentMemorySixteenModels)->Iterations (1)->Unit (benchmark::kMillisecond);
