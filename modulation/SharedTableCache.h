@@ -34,12 +34,12 @@ public:
         return table;
     }
 
-    // The cache of the process; never destroyed, so that an instance that
-    // outlives static destruction can still let its tables go.
+    // The cache of the process (of the plug-in's module). Tables do not refer
+    // to it, so an instance that outlives it can still let its tables go.
     static SharedTableCache& shared()
     {
-        static auto* cache = new SharedTableCache();
-        return *cache;
+        static SharedTableCache cache;
+        return cache;
     }
 
 private:
