@@ -154,6 +154,9 @@ bool ProcessorModel::applyPendingRebuilds() noexcept
     {
         ran = lfo (s).applyRequestedRebuild() || ran;
 
+        // Held while the segments are taken and built, so that a caller that
+        // finds none waiting has also waited for those another thread took.
+        const std::lock_guard lock (envelopeRebuildLocks[static_cast<std::size_t> (s)]);
         const auto segments =
             pendingEnvelopeSegments[static_cast<std::size_t> (s)].exchange (0, std::memory_order_acquire);
         for (int g = 0; g < numEnvelopeSegments; ++g)

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -73,8 +74,10 @@ public:
     void rebuildEnvelopeSegment (int s, int g, RebuildTiming timing) noexcept;
 
     // Runs every LFO table and envelope segment rebuild requested so far on
-    // the calling thread (a control thread), and lets go of the tables they
-    // replaced once no block can read them; returns whether any rebuild ran.
+    // the calling thread (a control thread), or waits for those another
+    // thread took up, so that every requested table is published on return;
+    // lets go of the tables they replaced once no block can read them.
+    // Returns whether it ran any rebuild itself.
     bool applyPendingRebuilds() noexcept;
 
     // Points per envelope segment of the processor's generators.
@@ -104,6 +107,7 @@ public:
 
     // One bit per envelope segment waiting for its rebuild, per slot.
     std::array<std::atomic<std::uint32_t>, numSlots> pendingEnvelopeSegments{};
+    std::array<std::mutex, numSlots> envelopeRebuildLocks; // control threads only
 
     std::atomic<int> initialised{0};
     std::atomic<int> reloadInProgress{0};

@@ -143,12 +143,14 @@ void LfoWaveTable::rebuild (std::int32_t number, double dutyCycle, double floorL
 
 bool LfoWaveTable::applyRequestedRebuild() noexcept
 {
-    // A request that lands while this one runs raises the flag again and is
-    // applied by the next call.
+    // Taking the build lock first waits for a rebuild that another thread
+    // took up just before, so the latest request's table is published on
+    // return either way. A request that lands while this one runs raises the
+    // flag again and is applied by the next call.
+    const std::lock_guard lock (buildMutex);
     if (!rebuildRequested.exchange (false, std::memory_order_acquire))
         return false;
 
-    const std::lock_guard lock (buildMutex);
     generateBase (requestedNumber, requestedDuty, requestedFloor);
     expandBase();
     return true;

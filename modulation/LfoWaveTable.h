@@ -74,8 +74,9 @@ public:
     // win (any thread; never waits).
     void rebuild (std::int32_t number, double dutyCycle, double floorLevel, RebuildTiming timing) noexcept;
 
-    // Runs the latest requested rebuild, if one is waiting; returns whether it
-    // did. Control threads only.
+    // Runs the latest requested rebuild, if one is waiting, or waits for one
+    // that another thread is running; returns whether it ran one itself.
+    // Control threads only.
     bool applyRequestedRebuild() noexcept;
 
     // Tables published so far; it moves with every expansion.
