@@ -1,5 +1,6 @@
 #include "bench/CatalogueDefaults.h"
 #include "bench/DenormalMode.h"
+#include "bench/LoopedInput.h"
 #include "core/ProcessorModel.h"
 #include "engine/RenderLoop.h"
 #include "kernels/KernelCatalogue.h"
@@ -16,8 +17,7 @@ using namespace gatevox;
 
 namespace
 {
-constexpr int blockSize = 512;
-constexpr double sampleRate = 48000.0;
+constexpr double sampleRate = bench::LoopedInput::sampleRate;
 constexpr double tempo = 120.0;
 } // namespace
 
@@ -58,24 +58,13 @@ void renderKernel (benchmark::State& state, int kernel)
         toneRight[i] = 0.3f * std::cos (0.017f * t);
     }
 
-    std::vector<float> left (blockSize), right (blockSize);
-    double ppq = 0.25;
-    std::size_t offset = 0;
+    bench::LoopedInput input (std::move (toneLeft), std::move (toneRight), tempo);
     {
         const DenormalMode flush;
         for (auto _ : state)
-        {
-            std::copy_n (toneLeft.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, left.begin());
-            std::copy_n (toneRight.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, right.begin());
-            offset = (offset + blockSize) % (toneLeft.size() - blockSize);
-            loop.process (left.data(), right.data(), blockSize, HostPosition{tempo, ppq});
-            ppq += blockSize * tempo / (60.0 * sampleRate);
-            benchmark::DoNotOptimize (left.data());
-        }
+            input.renderBlock (loop);
     }
-    state.SetItemsProcessed (state.iterations() * blockSize);
-    state.counters["realtime_x"] = benchmark::Counter (
-        static_cast<double> (state.iterations()) * blockSize / sampleRate, benchmark::Counter::kIsRate);
+    bench::LoopedInput::reportRealTime (state);
 }
 
 const bool registered = []

@@ -34,10 +34,10 @@ double megabytesSince (long kilobytes)
     return static_cast<double> (residentKilobytes() - kilobytes) / 1024.0;
 }
 
-std::unique_ptr<ProcessorModel> preparedModel()
+std::unique_ptr<ProcessorModel> preparedModel (double rate = sampleRate)
 {
     auto model = std::make_unique<ProcessorModel> ([] (int) { return std::string(); });
-    model->prepareToPlay (sampleRate);
+    model->prepareToPlay (rate);
     return model;
 }
 
@@ -111,9 +111,8 @@ void residentMemoryAfterEveryKernel (benchmark::State& state)
     for (auto _ : state)
     {
         const long before = residentKilobytes();
-        ProcessorModel model ([] (int) { return std::string(); });
-        model.prepareToPlay (rate);
-        playEveryKernel (model, rate);
+        const auto model = preparedModel (rate);
+        playEveryKernel (*model, rate);
         state.counters["model_MB"] = megabytesSince (before);
     }
 }

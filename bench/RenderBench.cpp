@@ -1,3 +1,4 @@
+#include "bench/LoopedInput.h"
 #include "core/ProcessorModel.h"
 #include "engine/RenderLoop.h"
 #include "kernels/KernelCatalogue.h"
@@ -9,14 +10,14 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace gatevox;
 
 namespace
 {
-constexpr int blockSize = 512;
-constexpr double sampleRate = 48000.0;
+constexpr double sampleRate = bench::LoopedInput::sampleRate;
 
 enum class Pattern
 {
@@ -109,21 +110,10 @@ void renderBlocks (benchmark::State& state, Pattern pattern, double tempo)
         toneRight[i] = 0.3f * std::cos (0.017f * static_cast<float> (i));
     }
 
-    std::vector<float> left (blockSize), right (blockSize);
-    double ppq = 0.25;
-    std::size_t offset = 0;
+    bench::LoopedInput input (std::move (toneLeft), std::move (toneRight), tempo);
     for (auto _ : state)
-    {
-        std::copy_n (toneLeft.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, left.begin());
-        std::copy_n (toneRight.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, right.begin());
-        offset = (offset + blockSize) % (toneLeft.size() - blockSize);
-        loop.process (left.data(), right.data(), blockSize, HostPosition{tempo, ppq});
-        ppq += blockSize * tempo / (60.0 * sampleRate);
-        benchmark::DoNotOptimize (left.data());
-    }
-    state.SetItemsProcessed (state.iterations() * blockSize);
-    state.counters["realtime_x"] = benchmark::Counter (
-        static_cast<double> (state.iterations()) * blockSize / sampleRate, benchmark::Counter::kIsRate);
+        input.renderBlock (loop);
+    bench::LoopedInput::reportRealTime (state);
 }
 
 void allStepsEmpty (benchmark::State& state)

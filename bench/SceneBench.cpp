@@ -1,5 +1,6 @@
 #include "bench/DenormalMode.h"
 #include "bench/HeavyScene.h"
+#include "bench/LoopedInput.h"
 #include "engine/RenderLoop.h"
 
 #include <benchmark/benchmark.h>
@@ -7,14 +8,14 @@
 #include <algorithm>
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace gatevox;
 
 namespace
 {
-constexpr int blockSize = 512;
-constexpr double sampleRate = 48000.0;
+constexpr double sampleRate = bench::LoopedInput::sampleRate;
 constexpr double tempo = 120.0;
 
 enum class Scene
@@ -38,7 +39,17 @@ void programme (ProcessorModel& model, Scene which, int kernel)
     }
 }
 
-// One scene's model and render loop on noise at 0.5, 120 bpm, the song
+// One second of noise at 0.5 on each channel, independent, at 120 bpm.
+bench::LoopedInput noiseInput()
+{
+    std::vector<float> left (static_cast<std::size_t> (sampleRate)), right (left.size());
+    scene::Noise noise (0.5f);
+    for (std::size_t i = 0; i < left.size(); ++i)
+        left[i] = noise.next(), right[i] = noise.next();
+    return {std::move (left), std::move (right), tempo};
+}
+
+// One scene's model and render loop on that noise, 120 bpm, the song
 // position moving on with every block.
 class SceneRender
 {
@@ -47,29 +58,14 @@ public:
     {
         model.prepareToPlay (sampleRate);
         programme (model, which, kernel);
-        scene::Noise noise (0.5f);
-        for (std::size_t i = 0; i < noiseLeft.size(); ++i)
-            noiseLeft[i] = noise.next(), noiseRight[i] = noise.next();
     }
 
-    void renderBlock() noexcept
-    {
-        std::copy_n (noiseLeft.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, left.begin());
-        std::copy_n (noiseRight.begin() + static_cast<std::ptrdiff_t> (offset), blockSize, right.begin());
-        offset = (offset + blockSize) % (noiseLeft.size() - blockSize);
-        loop.process (left.data(), right.data(), blockSize, HostPosition{tempo, ppq});
-        ppq += blockSize * tempo / (60.0 * sampleRate);
-        benchmark::DoNotOptimize (left.data());
-    }
+    void renderBlock() noexcept { input.renderBlock (loop); }
 
 private:
     ProcessorModel model{[] (int) { return std::string(); }};
     RenderLoop loop{model};
-    std::vector<float> noiseLeft = std::vector<float> (static_cast<std::size_t> (sampleRate));
-    std::vector<float> noiseRight = noiseLeft;
-    std::vector<float> left = std::vector<float> (blockSize), right = left;
-    double ppq = 0.25;
-    std::size_t offset = 0;
+    bench::LoopedInput input = noiseInput();
 };
 
 // Real-time factor: seconds of audio rendered per second of CPU time.
@@ -79,10 +75,7 @@ void renderScene (benchmark::State& state, Scene which, int kernel)
     const DenormalMode flush;
     for (auto _ : state)
         render.renderBlock();
-
-    state.SetItemsProcessed (state.iterations() * blockSize);
-    state.counters["realtime_x"] = benchmark::Counter (
-        static_cast<double> (state.iterations()) * blockSize / sampleRate, benchmark::Counter::kIsRate);
+    bench::LoopedInput::reportRealTime (state);
 }
 
 // The median and the slowest of the first four seconds of blocks. The scene

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
 namespace gatevox
 {
+
+// Whether two floats are the same, bit for bit: a NaN can match, and 0 and -0
+// differ. A result computed from one holds for the other.
+[[nodiscard]] inline bool sameBits (float a, float b) noexcept
+{
+    return std::bit_cast<std::uint32_t> (a) == std::bit_cast<std::uint32_t> (b);
+}
 
 // Truncation toward zero that saturates instead of overflowing; a value that
 // is not a number gives 0.

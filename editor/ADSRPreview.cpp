@@ -1,5 +1,9 @@
 #include "editor/ADSRPreview.h"
 
+#include "editor/ValueChange.h"
+#include "modulation/EnvelopeGenerator.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace gatevox
@@ -26,7 +30,6 @@ constexpr float baseline = 78.0f;
 constexpr float top = 2.0f;
 constexpr float curveThickness = 2.0f;
 constexpr float borderThickness = 2.0f;
-constexpr float changed = 1e-7f;
 } // namespace
 
 ADSRPreview::ADSRPreview (int number) : slotNumber (number)
@@ -42,31 +45,22 @@ void ADSRPreview::setKnob (int g, int k, float value)
     auto& knob = knobs[static_cast<std::size_t> (g)][static_cast<std::size_t> (k)];
     if (!std::isfinite (value))
         value = 0.0f;
-    if (std::abs (knob - value) < changed)
+    if (!differs (knob, value))
         return;
     knob = value;
     computeCurve();
+    repaint();
 }
 
 // The envelope's segment curve: a cubic Bezier from the first knob to the
 // third, pulled by the second, smoothed from 0 at the start of each segment.
-void ADSRPreview::computeCurve() noexcept
+void ADSRPreview::computeCurve()
 {
     for (std::size_t g = 0; g < curve.size(); ++g)
     {
         const auto [a, b, c] = knobs[g];
-        const float p = 1.25f * b;
-        const float q = 0.75f * b;
-        float t = 0.0f;
-        float previous = 0.0f;
-        for (auto& stored : curve[g])
-        {
-            const float u = 1.0f - t;
-            const float raw = u * u * u * a + 3.0f * u * u * t * p + 3.0f * u * t * t * q + t * t * t * c;
-            stored = 0.999f * raw + 0.001f * previous;
-            previous = stored;
-            t += 1.0f / pointsPerSegment;
-        }
+        const auto segment = buildEnvelopeSegment ({a, b, c, 0.0f, pointsPerSegment});
+        std::copy (segment.points.begin(), segment.points.end(), curve[g].begin());
     }
 }
 

@@ -24,10 +24,11 @@ public:
     // slotNumber 1-5 chooses the fill colour.
     explicit ADSRPreview (int slotNumber);
 
-    // Knob k (0-2) of segment g (0-3); the curve follows when it changes.
+    // Knob k (0-2) of segment g (0-3); the curve follows, and is drawn again,
+    // when it changes.
     void setKnob (int g, int k, float value);
     // Recomputes the four curves from the knobs.
-    void computeCurve() noexcept;
+    void computeCurve();
 
     [[nodiscard]] float point (int g, int j) const noexcept;
     // Where point j of segment g is drawn: x, and y limited at the top.

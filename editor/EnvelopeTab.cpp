@@ -2,7 +2,9 @@
 
 #include "core/SkiptorAudioProcessor.h"
 #include "editor/ControlStyle.h"
+#include "editor/EnvelopeDestinations.h"
 #include "editor/Images.h"
+#include "editor/ValueChange.h"
 #include "params/ParameterLayout.h"
 
 #include <cmath>
@@ -31,8 +33,6 @@ const juce::Colour labelText{0xfff5f5f5};
 const juce::Colour destinationText{0xfff0f0f0};
 const juce::Colour enableText{0xffd3d3d3};
 constexpr float labelFontHeight = 13.0f;
-const juce::StringArray destinationNames{"Gain", "Freq", "Pan", "Param1", "Param2", "Param3", "Param4"};
-constexpr float onThreshold = 1e-7f;
 } // namespace
 
 EnvelopeTab::EnvelopeTab (int number, SkiptorAudioProcessor& owner)
@@ -63,7 +63,7 @@ EnvelopeTab::EnvelopeTab (int number, SkiptorAudioProcessor& owner)
     enable.addListener (this);
     addAndMakeVisible (enable);
     controlStyle::choiceBox (destinationBox, {});
-    destinationBox.addItemList (destinationNames, 1);
+    destinationBox.addItemList (envelopeDestinationNames, 1);
     destinationBox.setColour (juce::ComboBox::textColourId, destinationText);
     destinationBox.addListener (this);
     addAndMakeVisible (destinationBox);
@@ -92,7 +92,8 @@ void EnvelopeTab::paint (juce::Graphics& g)
 
 bool EnvelopeTab::envelopeOn() const noexcept
 {
-    return processor.getModel().envelope (slotIndex).switches.read (EnvelopeSettings::envelopeOn) > onThreshold;
+    return processor.getModel().envelope (slotIndex).switches.read (EnvelopeSettings::envelopeOn) >
+           valueChangeThreshold;
 }
 
 void EnvelopeTab::refresh()
@@ -102,9 +103,7 @@ void EnvelopeTab::refresh()
     for (int g = 0; g < numEnvelopeSegments; ++g)
         for (int k = 0; k < knobsPerSegment; ++k)
             setKnob (g, k, settings.knobs.read (EnvelopeSettings::knobIndex (g, k)));
-    preview.computeCurve();
-    preview.repaint();
-    destinationBox.setSelectedId (std::clamp (settings.destination.read (0), 0, destinationNames.size()),
+    destinationBox.setSelectedId (std::clamp (settings.destination.read (0), 0, envelopeDestinationNames.size()),
                                   juce::dontSendNotification);
 }
 
@@ -124,10 +123,11 @@ void EnvelopeTab::sliderValueChanged (juce::Slider* slider)
             if (slider == &knobs[static_cast<std::size_t> (g)][static_cast<std::size_t> (k)])
             {
                 const auto value = static_cast<float> (slider->getValue());
-                processor.setParameterNotifyingHost (
-                    parameterIndex::envelopeKnob + 12 * slotIndex + numEnvelopeSegments * k + g, value);
+                processor.setParameterNotifyingHost (parameterIndex::envelopeKnob +
+                                                         numEnvelopeSegments * knobsPerSegment * slotIndex +
+                                                         numEnvelopeSegments * k + g,
+                                                     value);
                 preview.setKnob (g, k, value);
-                preview.repaint();
             }
 }
 
@@ -142,7 +142,7 @@ void EnvelopeTab::comboBoxChanged (juce::ComboBox* box)
 {
     if (box == &destinationBox)
         processor.setParameterNotifyingHost (parameterIndex::envelopeDestination + slotIndex,
-                                             static_cast<float> (destinationBox.getSelectedId()) / 7.0f);
+                                             envelopeDestinationValue (destinationBox.getSelectedId()));
 }
 
 } // namespace gatevox

@@ -4,6 +4,7 @@
 #include "editor/ControlStyle.h"
 #include "editor/Images.h"
 #include "editor/SnapInterval.h"
+#include "editor/ValueChange.h"
 #include "params/ParameterLayout.h"
 
 #include <cmath>
@@ -58,13 +59,7 @@ constexpr double maxFrequency = 20.0;
 constexpr double minFloor = 0.0125;
 constexpr double phaseLimit = 6.28;
 constexpr double twoPi = 6.2831853;
-constexpr float changed = 1e-7f;
 constexpr float fallbackTempo = 120.0f;
-
-[[nodiscard]] bool differs (float a, float b) noexcept
-{
-    return !(std::abs (a - b) < changed);
-}
 
 // Waveforms whose shape takes a duty cycle, and those that also take a floor.
 [[nodiscard]] bool takesDuty (std::int32_t w) noexcept
@@ -266,14 +261,10 @@ void SettingComponent::showShape()
         duty.setValue (now.duty, juce::dontSendNotification);
         repaintPreview ({preview.shown.phase, now.duty, preview.shown.floor});
     }
-    if (floor.isVisible())
+    if (floor.isVisible() && differs (preview.shown.floor, now.floor) && settled)
     {
-        if (differs (preview.shown.floor, now.floor) && settled)
-        {
-            floor.setValue (now.floor, juce::dontSendNotification);
-            preview.shown.floor = now.floor;
-        }
-        preview.repaint();
+        floor.setValue (now.floor, juce::dontSendNotification);
+        repaintPreview ({preview.shown.phase, preview.shown.duty, now.floor});
     }
     const auto& shown = preview.shown;
     if (settled &&
@@ -369,7 +360,7 @@ void SettingComponent::clickSnap()
         const auto code = snapInterval::codeOfChoice (snapIntervalBox.getSelectedId());
         processor.getModel().slot (slotIndex).ints.waitingWrite (SlotSettings::snapInterval, code);
         float tempo = processor.getModel().transport.tempo;
-        if (!std::isfinite (tempo) || tempo <= changed)
+        if (!std::isfinite (tempo) || tempo <= valueChangeThreshold)
             tempo = fallbackTempo;
         snapFrequency (tempo / 60.0f / snapInterval::divisions (code));
     }

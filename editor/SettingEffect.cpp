@@ -2,7 +2,9 @@
 
 #include "core/SkiptorAudioProcessor.h"
 #include "editor/ControlStyle.h"
+#include "editor/EnvelopeDestinations.h"
 #include "editor/Images.h"
+#include "editor/ValueChange.h"
 #include "editor/ValueText.h"
 #include "kernels/KernelCatalogue.h"
 #include "params/ParameterLayout.h"
@@ -45,10 +47,8 @@ constexpr float sideLabelFontHeight = 14.0f;
 constexpr float labelFontHeight = 15.0f;
 
 const juce::StringArray routeNames{"Parallel", "Series A", "Series B", "Series C"};
-const juce::StringArray destinationNames{"Gain", "Freq", "Pan", "Param1", "Param2", "Param3", "Param4"};
 constexpr int freqDestinationId = 2;
 constexpr int firstParamDestinationId = 4;
-constexpr float changed = 1e-7f;
 const juce::String absent{"n/a"};
 
 [[nodiscard]] juce::String toString (std::string_view text)
@@ -66,7 +66,7 @@ SettingEffect::SettingEffect (int slotNumber, SkiptorAudioProcessor& owner)
     controlStyle::choiceBox (layeringBox, {});
     layeringBox.addItemList (routeNames, 1);
     controlStyle::choiceBox (envelopeBox, {});
-    envelopeBox.addItemList (destinationNames, 1);
+    envelopeBox.addItemList (envelopeDestinationNames, 1);
     for (auto* box : {&layeringBox, &envelopeBox})
         box->setColour (juce::ComboBox::textColourId, lightText);
     for (auto* box : {&kernelBox, &layeringBox, &envelopeBox})
@@ -174,8 +174,9 @@ void SettingEffect::refresh (bool resyncing)
     pan.setValue (slot.floats.read (SlotSettings::pan), juce::dontSendNotification);
     layeringBox.setSelectedId (std::clamp (slot.ints.read (SlotSettings::routeType), 0, routeNames.size() - 1) + 1,
                                juce::dontSendNotification);
-    envelopeBox.setSelectedId (std::clamp (model.envelope (slotIndex).destination.read (0), 0, destinationNames.size()),
-                               juce::dontSendNotification);
+    envelopeBox.setSelectedId (
+        std::clamp (model.envelope (slotIndex).destination.read (0), 0, envelopeDestinationNames.size()),
+        juce::dontSendNotification);
     continuous.setToggleState (slot.ints.read (SlotSettings::retrigger) == 0, juce::dontSendNotification);
 
     if (slot.kernelRefreshCount.load() > 0 || resyncing)
@@ -211,7 +212,7 @@ void SettingEffect::chooseKernel()
     // and never the values a load has just brought.
     const float v = static_cast<float> (kernelBox.getSelectedId()) / static_cast<float> (kernelBox.getNumItems());
     const bool loaded = slot.loadMarkers.read (0) != 0 || slot.loadMarkers.read (1) != 0;
-    if (!(std::abs (v - slot.floats.read (SlotSettings::kernelNormalised)) < changed) && !loaded)
+    if (differs (v, slot.floats.read (SlotSettings::kernelNormalised)) && !loaded)
         processor.chooseKernel (slotIndex, kernelBox.getText());
     for (std::size_t m = 0; m < SlotSettings::numLoadMarkers; ++m)
         slot.loadMarkers.waitingWrite (m, 0);
@@ -235,7 +236,7 @@ void SettingEffect::showParameterChoices (bool sendChoices)
     const auto& slot = model.slot (slotIndex);
     std::array<bool, numKernelParameters> present{};
     for (std::size_t k = 0; k < present.size(); ++k)
-        present[k] = std::abs (store.maximum.read (k)) > changed;
+        present[k] = std::abs (store.maximum.read (k)) > valueChangeThreshold;
 
     if (sendChoices)
         envelopeBox.setSelectedId (freqDestinationId, juce::dontSendNotification);
@@ -313,7 +314,7 @@ void SettingEffect::comboBoxChanged (juce::ComboBox* box)
         sendParameter (parameterIndex::routeType + slotIndex, static_cast<float> (layeringBox.getSelectedId()) / 4.0f);
     else if (box == &envelopeBox)
         sendParameter (parameterIndex::envelopeDestination + slotIndex,
-                       static_cast<float> (envelopeBox.getSelectedId()) / 7.0f);
+                       envelopeDestinationValue (envelopeBox.getSelectedId()));
     else
         for (int p = 0; p < numKnobs; ++p)
             if (box == &parameterBoxes[static_cast<std::size_t> (p)])

@@ -1,9 +1,7 @@
 #include "kernels/FilterSections.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 
 namespace gatevox
 {
@@ -52,11 +50,6 @@ bool needsDesign (const BandPassPair& pair, float fc, float bandwidth, float q) 
 {
     return changedBeyondThreshold (pair.fc, fc) || changedBeyondThreshold (pair.bandwidth, bandwidth) ||
            changedBeyondThreshold (pair.q, q);
-}
-
-bool sameBits (float a, float b) noexcept
-{
-    return std::bit_cast<std::uint32_t> (a) == std::bit_cast<std::uint32_t> (b);
 }
 } // namespace
 

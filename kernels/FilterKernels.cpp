@@ -131,31 +131,30 @@ void resonator (const KernelContext& c, StereoIn in, float lfo, StereoOut out) n
 void addFilterKernels (KernelTable& table) noexcept
 {
     namespace id = kernelId;
-    const auto put = [&table] (int kernel, KernelFunction f) { table[static_cast<std::size_t> (kernel)] = f; };
-    put (id::lpf12dB, lpf12dB);
-    put (id::lpf24dB, lpf24dB);
-    put (id::lpfSvf1, lpfSvf1);
-    put (id::lpfFuzz, lpfFuzzKernel);
-    put (id::lpfGrunge, lpfGrungeKernel);
-    put (id::hpfSvf1, hpfSvf1);
-    put (id::hpfFuzz, hpfFuzzKernel);
-    put (id::hpfGrunge, hpfGrungeKernel);
-    put (id::hpf12dB, hpf12dB);
-    put (id::hpf24dB, hpf24dB);
-    put (id::notch, notch);
-    put (id::peakSvf, peakSvf);
-    put (id::peakBiquad, peakBiquad);
-    put (id::bpfSvf1, bpfSvf1);
-    put (id::bpfExcited, bpfExcitedKernel);
-    put (id::bpfGrunge, bpfGrungeKernel);
-    put (id::bpfThin, bpfThin);
-    put (id::resonator, resonator);
-    put (id::distort,
-         [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { distortKernel (c, in, out); });
-    put (id::distort2,
-         [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { distort2Kernel (c, in, out); });
-    put (id::distort3,
-         [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept { distort3Kernel (c, in, out); });
+    table[id::lpf12dB] = lpf12dB;
+    table[id::lpf24dB] = lpf24dB;
+    table[id::lpfSvf1] = lpfSvf1;
+    table[id::lpfFuzz] = lpfFuzzKernel;
+    table[id::lpfGrunge] = lpfGrungeKernel;
+    table[id::hpfSvf1] = hpfSvf1;
+    table[id::hpfFuzz] = hpfFuzzKernel;
+    table[id::hpfGrunge] = hpfGrungeKernel;
+    table[id::hpf12dB] = hpf12dB;
+    table[id::hpf24dB] = hpf24dB;
+    table[id::notch] = notch;
+    table[id::peakSvf] = peakSvf;
+    table[id::peakBiquad] = peakBiquad;
+    table[id::bpfSvf1] = bpfSvf1;
+    table[id::bpfExcited] = bpfExcitedKernel;
+    table[id::bpfGrunge] = bpfGrungeKernel;
+    table[id::bpfThin] = bpfThin;
+    table[id::resonator] = resonator;
+    table[id::distort] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept
+    { distortKernel (c, in, out); };
+    table[id::distort2] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept
+    { distort2Kernel (c, in, out); };
+    table[id::distort3] = [] (const KernelContext& c, StereoIn in, float, StereoOut out) noexcept
+    { distort3Kernel (c, in, out); };
 }
 
 } // namespace gatevox

@@ -1,9 +1,7 @@
 #include "kernels/FilterSections.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 
 namespace gatevox
 {
@@ -78,9 +76,7 @@ BiquadCoefficients designLowPass (float fc, float q, float fs) noexcept
 
 const BiquadCoefficients& designLowPassOnChange (LowPassDesign& design, float fc, float q, float fs) noexcept
 {
-    const auto same = [] (float a, float b)
-    { return std::bit_cast<std::uint32_t> (a) == std::bit_cast<std::uint32_t> (b); };
-    if (!design.designed || !same (fc, design.fc) || !same (q, design.q) || !same (fs, design.fs))
+    if (!design.designed || !sameBits (fc, design.fc) || !sameBits (q, design.q) || !sameBits (fs, design.fs))
     {
         design.k = designLowPass (fc, q, fs);
         design.designed = true;

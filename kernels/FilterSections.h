@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SafeMath.h"
+
 #include <array>
 #include <cmath>
 

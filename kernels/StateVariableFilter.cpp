@@ -1,9 +1,7 @@
 #include "kernels/FilterSections.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 
 namespace gatevox
 {
@@ -48,15 +46,13 @@ float modeValue (int mode, float low, float high, float band, float notch, float
 
 void svfSet (StateVariableFilter& filter, float fs, float fc, int mode, float q, float k) noexcept
 {
-    const auto same = [] (float a, float b)
-    { return std::bit_cast<std::uint32_t> (a) == std::bit_cast<std::uint32_t> (b); };
-    if (!filter.tuned || !same (fc, filter.tunedFc) || !same (fs, filter.tunedFs))
+    if (!filter.tuned || !sameBits (fc, filter.tunedFc) || !sameBits (fs, filter.tunedFs))
     {
         filter.f = 2.0f * std::sin (pi * fc / (2.0f * fs));
         filter.tunedFc = fc;
         filter.tunedFs = fs;
     }
-    if (!filter.tuned || !same (q, filter.q))
+    if (!filter.tuned || !sameBits (q, filter.q))
         filter.rootOfQ = std::pow (q, 0.25f);
     filter.tuned = true;
 

@@ -30,6 +30,7 @@ constexpr float largestKnob = std::numeric_limits<float>::max() / 8.0f;
 {
     return g >= 0 && g < numEnvelopeSegments;
 }
+} // namespace
 
 EnvelopeSegment buildEnvelopeSegment (const EnvelopeSegment::Content& c)
 {
@@ -52,7 +53,6 @@ EnvelopeSegment buildEnvelopeSegment (const EnvelopeSegment::Content& c)
     }
     return segment;
 }
-} // namespace
 
 EnvelopeGenerator::EnvelopeGenerator (std::int32_t points, const RenderEpoch& epochOfReaders)
     : pointCount (std::max (points, std::int32_t{0})), segments{PublishedTable<EnvelopeSegment> (epochOfReaders),

@@ -31,6 +31,10 @@ struct EnvelopeSegment
     std::vector<float> points;
 };
 
+// The segment of that content: each point is 0.999 of the curve at t = j / N
+// plus 0.001 of the point before it, the first taking the start register.
+[[nodiscard]] EnvelopeSegment buildEnvelopeSegment (const EnvelopeSegment::Content& content);
+
 // One slot's envelope: four segments, each a precomputed table of N points
 // along a cubic Bezier curve shaped by the segment's three knobs.
 //

@@ -29,16 +29,21 @@ void runMessagesFor (int milliseconds)
     runMessagesUntil ([] { return false; }, milliseconds);
 }
 
-juce::Component* findNamedComponent (juce::Component& parent, const juce::String& name)
+juce::Component* findComponentWhere (juce::Component& parent, const std::function<bool (juce::Component&)>& matches)
 {
     for (auto* child : parent.getChildren())
     {
-        if (child->getName() == name)
+        if (matches (*child))
             return child;
-        if (auto* found = findNamedComponent (*child, name))
+        if (auto* found = findComponentWhere (*child, matches))
             return found;
     }
     return nullptr;
+}
+
+juce::Component* findNamedComponent (juce::Component& parent, const juce::String& name)
+{
+    return findComponentWhere (parent, [&name] (juce::Component& c) { return c.getName() == name; });
 }
 
 namespace user

@@ -48,6 +48,10 @@ void choose (juce::ComboBox& box, int itemId);
 void chooseMenuItem (juce::Component& window, int itemNumber);
 } // namespace user
 
+// The first component below the parent, depth first, that matches; nullptr
+// when there is none.
+juce::Component* findComponentWhere (juce::Component& parent, const std::function<bool (juce::Component&)>& matches);
+
 // The first component of that name below the parent, depth first; nullptr
 // when there is none.
 juce::Component* findNamedComponent (juce::Component& parent, const juce::String& name);

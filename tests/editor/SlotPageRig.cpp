@@ -43,12 +43,5 @@ void SlotPageRig::release (juce::Component& target)
 
 juce::Component* SlotPageRig::findAt (juce::Component& parent, juce::Rectangle<int> bounds)
 {
-    for (auto* child : parent.getChildren())
-    {
-        if (child->getBoundsInParent() == bounds)
-            return child;
-        if (auto* found = findAt (*child, bounds))
-            return found;
-    }
-    return nullptr;
+    return findComponentWhere (parent, [bounds] (juce::Component& c) { return c.getBoundsInParent() == bounds; });
 }

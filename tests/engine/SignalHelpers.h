@@ -1,15 +1,10 @@
 #pragma once
 
+#include "core/SafeMath.h"
+
 #include <cmath>
 #include <complex>
-#include <cstring>
 #include <numbers>
-
-// Whether two floats have the same bits: a NaN can match, and 0 and -0 differ.
-inline bool sameBits (float a, float b)
-{
-    return std::memcmp (&a, &b, sizeof (float)) == 0;
-}
 
 // A triangle from 0 up to 1 and back, period samples long.
 inline float triangle (int n, int period)
