@@ -57,6 +57,7 @@ constexpr float outlineDisabled = 0.3f;
 } // namespace lightBox
 
 constexpr float comboFontHeight = 12.0f;
+constexpr float placeholderStrength = 0.8f;
 constexpr float comboFontShare = 0.85f; // of the box's height, for boxes too low for 12 pixels
 
 // Knobs 90 to 100 pixels wide show the large cap inside a 1-pixel margin; all
@@ -156,6 +157,21 @@ void SkiptorFeel::drawComboBox (juce::Graphics& g, int width, int height, bool i
 juce::Font SkiptorFeel::getComboBoxFont (juce::ComboBox& box)
 {
     return juce::Font (juce::jmin (comboFontHeight, comboFontShare * (float)box.getHeight()));
+}
+
+// The classic look writes a box's text for "nothing chosen" in its own text
+// colour at half strength, a pale grey on the light boxes that is hard to
+// read; here it takes the box's text colour, lightened just enough to read
+// as a placeholder.
+void SkiptorFeel::drawComboBoxTextWhenNothingSelected (juce::Graphics& g, juce::ComboBox& box, juce::Label& label)
+{
+    g.setColour (box.findColour (juce::ComboBox::textColourId).withMultipliedAlpha (placeholderStrength));
+    const auto font = label.getLookAndFeel().getLabelFont (label);
+    g.setFont (font);
+    const auto area = getLabelBorderSize (label).subtractedFrom (label.getLocalBounds());
+    g.drawFittedText (box.getTextWhenNothingSelected(), area, label.getJustificationType(),
+                      juce::jmax (1, static_cast<int> (static_cast<float> (area.getHeight()) / font.getHeight())),
+                      label.getMinimumHorizontalScale());
 }
 
 void SkiptorFeel::drawRotarySlider (juce::Graphics& g, int x, int y, int width, int height, float position,

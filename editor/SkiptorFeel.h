@@ -21,6 +21,8 @@ public:
 
     juce::Font getComboBoxFont (juce::ComboBox& box) override;
 
+    void drawComboBoxTextWhenNothingSelected (juce::Graphics& g, juce::ComboBox& box, juce::Label& label) override;
+
     void drawRotarySlider (juce::Graphics& g, int x, int y, int width, int height, float position, float startAngle,
                            float endAngle, juce::Slider& slider) override;
 
